@@ -1,0 +1,8 @@
+// Not built yet.
+#include "desk/pul.h"
+
+namespace zormia {
+
+void Pul::UpdateArrivalState() {}
+
+}  // namespace zormia
