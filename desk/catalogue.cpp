@@ -8,9 +8,9 @@ namespace {
 
 using namespace colour;
 using enum ElementKind;
-using enum Bevel;
-using enum Direction;
-using enum Shading;
+constexpr Bevel Raised = Bevel::Raised;
+constexpr Direction Right = Direction::Right, Left = Direction::Left;
+constexpr Shading Down = Shading::Down, HorzOut = Shading::HorzOut;
 
 // The desk's client area: elements lie from x = 5 to 781 and y = 1 to 528.
 constexpr int kCanvasWidth = 787;

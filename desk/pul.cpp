@@ -71,8 +71,8 @@ constexpr ClickRow kClickHandlers[] = {
 
 }  // namespace
 
-Pul::Pul(TimerService& timers, CounterStore* store)
-    : DeskElements(deskModel_), timerService_(timers), store_(store) {
+Pul::Pul(TimerService& service, CounterStore* store)
+    : DeskElements(deskModel_), timerService_(service), store_(store) {
     // The desk's eight timers, all disabled at creation; Timer8 has no handler.
     const std::pair<const char*, void (Pul::*)()> timerRows[] = {
         {"Timer1", &Pul::Timer1Timer}, {"Timer2", &Pul::Timer2Timer},
@@ -86,7 +86,7 @@ Pul::Pul(TimerService& timers, CounterStore* store)
         const std::int64_t interval = i == 3 ? 2000 : 1000;  // Timer4 ticks every 2 s
         TimerService::Handler onTick;
         if (handler) onTick = [this, handler] { (this->*handler)(); };
-        *refs[i] = TimerRef(&timers, timers.create(timerRows[i].first, interval, i, onTick));
+        *refs[i] = TimerRef(&service, service.create(timerRows[i].first, interval, i, onTick));
     }
 
     variables_ = {
