@@ -3,7 +3,7 @@
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
 set(ENV{XDG_CONFIG_HOME} ${WORKDIR})
-set(ENV{QT_QPA_PLATFORM} offscreen)
+unset(ENV{QT_QPA_PLATFORM})
 set(expected 0)
 if(SCRIPT MATCHES "\\.fail-([0-9]+)\\.zs$")
     set(expected ${CMAKE_MATCH_1})

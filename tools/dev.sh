@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs Zormia on Debian 12.
+#   tools/dev.sh run     build and start the simulator
+#   tools/dev.sh test    build with the sanitizers and run the whole test suite
+#   tools/dev.sh bench   build optimised and run the benchmarks
+# Missing Debian packages are installed first (through sudo when not root).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    build-essential cmake pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation2 fonts-dejavu-core
+    xvfb xauth xdotool
+)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+build() {  # build DIR [cmake options...]
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+}
+
+case "${1:-}" in
+    run)
+        install_missing
+        build build/release -DCMAKE_BUILD_TYPE=Release -DZORMIA_TESTS=OFF -DZORMIA_BENCH=OFF
+        exec build/release/bin/zormia
+        ;;
+    test)
+        install_missing
+        build build/test -DCMAKE_BUILD_TYPE=Debug -DZORMIA_SANITIZE=ON -DZORMIA_BENCH=OFF
+        cd build/test
+        exec ctest --output-on-failure -j "$jobs" --timeout 1200
+        ;;
+    bench)
+        install_missing
+        build build/bench -DCMAKE_BUILD_TYPE=Release -DZORMIA_TESTS=OFF
+        exec build/bench/bench/core_bench
+        ;;
+    *)
+        echo "usage: tools/dev.sh run|test|bench" >&2
+        exit 2
+        ;;
+esac
