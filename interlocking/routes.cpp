@@ -1,9 +1,73 @@
-// Not built yet.
+// The route timers: each tick advances the timer's counter and runs the programs
+// of the routes that are set, in a fixed order. The programs share the counter
+// and know nothing of each other.
+
+#include <span>
+
 #include "desk/pul.h"
+#include "interlocking/route_program.h"
 
 namespace zormia {
+namespace {
 
-void Pul::Timer3Timer() {}
-void Pul::Timer5Timer() {}
+struct Dispatch {
+    bool Pul::*routeFlag;
+    void (Pul::*program)(int step);
+};
+
+constexpr Dispatch kTimer3Programs[] = {
+    {&Pul::pa, &Pul::RunRoutePa},    // A toward Stacja C
+    {&Pul::pb, &Pul::RunRoutePb},    // B toward Stacja C
+    {&Pul::phb, &Pul::RunRoutePhb},  // H to track 1
+    {&Pul::pha, &Pul::RunRoutePha},  // H to track 3
+};
+
+constexpr Dispatch kTimer5Programs[] = {
+    {&Pul::pc, &Pul::RunRoutePc},    // C to D
+    {&Pul::pgc, &Pul::RunRoutePgc},  // G to track 2
+    {&Pul::pgb, &Pul::RunRoutePgb},  // G to track 1
+    {&Pul::pga, &Pul::RunRoutePga},  // G to track 3
+    {&Pul::pag, &Pul::RunRoutePag},  // A to D
+    {&Pul::pbd, &Pul::RunRoutePbd},  // B to D
+};
+
+// Each program gets the counter as it stands when its turn comes: a program that
+// ended earlier in the same tick has already put it back to 0.
+void tick(Pul& d, std::int32_t& counter, std::span<const Dispatch> programs) {
+    ++counter;
+    for (const Dispatch& row : programs) {
+        if (d.*row.routeFlag) (d.*row.program)(counter);
+    }
+}
+
+}  // namespace
+
+void endRoute(bool& routeFlag, TimerRef& timer, std::int32_t& counter) {
+    routeFlag = false;
+    timer.disable();
+    counter = 0;
+}
+
+void handOverToD(Pul& d, bool& routeFlag) {
+    if (d.ALed14.on()) {
+        d.Timer5.disable();
+        d.step5 = 0;
+        d.step6 = 4;  // the next tick of Timer6 is step 5 of route D: the train passes D
+        d.Timer6.enable();
+        routeFlag = false;
+    } else {
+        d.Timer5.disable();
+        routeFlag = false;
+        d.step5 = 0;
+    }
+}
+
+void Pul::Timer3Timer() {
+    tick(*this, step3, kTimer3Programs);
+}
+
+void Pul::Timer5Timer() {
+    tick(*this, step5, kTimer5Programs);
+}
 
 }  // namespace zormia

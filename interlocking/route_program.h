@@ -1,0 +1,36 @@
+#pragma once
+// What the station's route programs share: the stop aspects they put their
+// signals back to, the end of a program and the hand-over of a train that has
+// reached signal D to the departure program of D.
+
+#include <cstdint>
+
+#include "desk/pul.h"
+#include "interlocking/step_program.h"
+
+namespace zormia {
+
+inline void showStopA(Pul& d) {
+    d.SetAspectA(false, false, true, false, false, true, false);
+}
+inline void showStopB(Pul& d) {
+    d.SetAspectB(false, false, true, false, false, true, false);
+}
+inline void showStopC(Pul& d) {
+    d.SetAspectC(false, true, false, false, true, false);
+}
+inline void showStopH(Pul& d) {
+    d.SetAspectH(false, false, true, false, false, true, false);
+}
+
+// The last step of a route: its flag goes down, its timer stops and the timer's
+// counter starts again from 0. Any other program on the same timer stops where
+// it is.
+void endRoute(bool& routeFlag, TimerRef& timer, std::int32_t& counter);
+
+// The last step of a route that ends at signal D (on Timer5). With D at proceed
+// the train runs on as the departure train of D, from step 5 of its program;
+// with D at stop it stays in ITD, which stays shown occupied.
+void handOverToD(Pul& d, bool& routeFlag);
+
+}  // namespace zormia
