@@ -1,0 +1,43 @@
+#include "desk/qt/widget_support.h"
+
+#include <QPainter>
+
+namespace zormia {
+
+void drawBevel(QPainter& p, const QRect& r, Bevel bevel) {
+    if (bevel == Bevel::None || r.width() < 2 || r.height() < 2) return;
+    const QColor& topLeft = bevel == Bevel::Raised ? kBevelHighlight : kBevelShadow;
+    const QColor& bottomRight = bevel == Bevel::Raised ? kBevelShadow : kBevelHighlight;
+    // One-pixel rectangles rather than lines: exact pixels whatever the pen.
+    p.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
+    p.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
+    p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+    p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+}
+
+void ElementWidget::setUp(QWidget* self) {
+    self_ = self;
+    const ElementSpec& r = row();
+    self->setObjectName(QString::fromUtf8(r.name.data(), static_cast<qsizetype>(r.name.size())));
+    self->setGeometry(r.x, r.y, r.width, r.height);
+    if (!r.attrs.hint.empty()) {
+        self->setToolTip(
+            QString::fromUtf8(r.attrs.hint.data(), static_cast<qsizetype>(r.attrs.hint.size())));
+    }
+    takeLook();
+    const ElementState& s = state();
+    self->setEnabled(s.enabled);
+    if (!self->isWindow()) self->setVisible(s.visible);
+}
+
+void ElementWidget::sync() {
+    const ElementState& s = state();
+    // Only the widget's own flags: a widget under a hidden parent is not visible,
+    // yet it is not hidden itself and shows again with its parent. A window (the
+    // canvas before the desk window takes it in) is its owner's to show.
+    if (!self_->isWindow() && self_->isHidden() == s.visible) self_->setVisible(s.visible);
+    if (self_->testAttribute(Qt::WA_Disabled) == s.enabled) self_->setEnabled(s.enabled);
+    if (takeLook()) self_->update();
+}
+
+}  // namespace zormia
