@@ -1,0 +1,57 @@
+#pragma once
+// A desk on virtual time for the tests of the line block and the routes over it:
+// `tick(n)` lets n seconds pass, `click(id)` is the trainee's mouse.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <ostream>
+
+#include "desk/pul.h"
+
+namespace zormia {
+
+// One lamp's whole look: lit or dark, its flashing switch, its on colour.
+struct Look {
+    bool on;
+    bool blink;
+    Rgb colour;
+    friend bool operator==(const Look&, const Look&) = default;
+    friend std::ostream& operator<<(std::ostream& os, const Look& l) {
+        return os << (l.on ? "lit" : "dark") << (l.blink ? " flashing " : " steady ") << std::hex
+                  << "#" << l.colour << std::dec;
+    }
+};
+
+inline Look lookOf(const LampRef& lamp) {
+    return {lamp.on(), lamp.blink(), lamp.colour()};
+}
+
+inline std::ostream& operator<<(std::ostream& os, const BlockDirection& d) {
+    os << "{";
+    if (d.wbl) os << " wbl";
+    if (d.poz) os << " poz";
+    if (d.route) os << " route";
+    if (d.busy) os << " busy";
+    if (d.koRun) os << " koRun";
+    if (d.free) os << " free";
+    if (d.req) os << " req";
+    return os << " }";
+}
+
+inline bool sameFlags(const BlockDirection& a, const BlockDirection& b) {
+    return a.wbl == b.wbl && a.poz == b.poz && a.route == b.route && a.busy == b.busy &&
+           a.koRun == b.koRun && a.free == b.free && a.req == b.req;
+}
+
+class BlockFixture : public ::testing::Test {
+  protected:
+    TimerService timers;
+    Pul desk{timers, nullptr};
+
+    // Lets `seconds` pass on the desk's clock, delivering every tick due.
+    void tick(int seconds) { timers.advanceTo(timers.now() + std::int64_t{seconds} * 1000); }
+    void click(ElementId id) { desk.click(id); }
+};
+
+}  // namespace zormia
