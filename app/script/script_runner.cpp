@@ -1,0 +1,581 @@
+#include "app/script/script_runner.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QWindow>
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <sstream>
+
+#include "app/about_windows.h"
+#include "app/program.h"
+#include "app/start_window.h"
+#include "desk/menus.h"
+#include "desk/qt/pul_window.h"
+#include "desk/tile_set.h"
+
+namespace zormia {
+namespace {
+
+const char* const kWindowNames[] = {"START", "PUL", "AboutBox", "op"};
+
+std::vector<std::string> splitWords(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream stream(line);
+    std::string word;
+    while (stream >> word) words.push_back(word);
+    return words;
+}
+
+std::string trim(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    const auto last = s.find_last_not_of(" \t\r\n");
+    return s.substr(first, last - first + 1);
+}
+
+std::optional<std::int64_t> parseInteger(const std::string& text) {
+    std::int64_t value = 0;
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    if (begin != end && *begin == '+') ++begin;
+    const auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (ec != std::errc() || ptr != end || begin == end) return std::nullopt;
+    return value;
+}
+
+std::string colourText(Rgb colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(colour & 0xFFFFFF));
+    return text;
+}
+
+bool hasCaption(ElementKind kind) {
+    switch (kind) {
+        case ElementKind::PointButton:
+        case ElementKind::Label:
+        case ElementKind::Label3D:
+        case ElementKind::SealBar:
+        case ElementKind::BoxLabel:
+        case ElementKind::ToggleButton:
+        case ElementKind::PushButton:
+        case ElementKind::GradPanel:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Elements of the plain windows: every named child that is not the toolkit's own.
+std::vector<QWidget*> formElements(QWidget* window) {
+    std::vector<QWidget*> elements;
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        const QString name = child->objectName();
+        if (!name.isEmpty() && !name.startsWith(QStringLiteral("qt_"))) elements.push_back(child);
+    }
+    return elements;
+}
+
+std::optional<std::string> captionOf(const QWidget* widget) {
+    if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text().toStdString();
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        return button->text().toStdString();
+    }
+    if (auto* memo = qobject_cast<const QPlainTextEdit*>(widget)) {
+        return memo->toPlainText().toStdString();
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string toJson(const StateValue& value) {
+    if (const bool* b = std::get_if<bool>(&value)) return *b ? "true" : "false";
+    if (const std::int64_t* n = std::get_if<std::int64_t>(&value)) return std::to_string(*n);
+    const std::string& s = std::get<std::string>(value);
+    std::string json = "\"";
+    for (const char c : s) {
+        switch (c) {
+            case '"':
+                json += "\\\"";
+                break;
+            case '\\':
+                json += "\\\\";
+                break;
+            case '\n':
+                json += "\\n";
+                break;
+            case '\r':
+                json += "\\r";
+                break;
+            case '\t':
+                json += "\\t";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                    json += escaped;
+                } else {
+                    json += c;
+                }
+        }
+    }
+    return json + "\"";
+}
+
+namespace {
+
+void appendUtf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+std::optional<std::uint32_t> hex4(const std::string& text, std::size_t at) {
+    if (at + 4 > text.size()) return std::nullopt;
+    std::uint32_t value = 0;
+    const auto [ptr, ec] = std::from_chars(text.data() + at, text.data() + at + 4, value, 16);
+    if (ec != std::errc() || ptr != text.data() + at + 4) return std::nullopt;
+    return value;
+}
+
+std::optional<std::string> parseJsonString(const std::string& text) {
+    if (text.size() < 2 || text.front() != '"' || text.back() != '"') return std::nullopt;
+    std::string out;
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"') return std::nullopt;  // an unescaped quote inside
+        if (c != '\\') {
+            out += c;
+            continue;
+        }
+        if (++i + 1 > text.size() - 1) return std::nullopt;
+        switch (text[i]) {
+            case '"':
+                out += '"';
+                break;
+            case '\\':
+                out += '\\';
+                break;
+            case '/':
+                out += '/';
+                break;
+            case 'b':
+                out += '\b';
+                break;
+            case 'f':
+                out += '\f';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'u': {
+                auto cp = hex4(text, i + 1);
+                if (!cp) return std::nullopt;
+                i += 4;
+                if (*cp >= 0xD800 && *cp < 0xDC00 && i + 6 < text.size() && text[i + 1] == '\\' &&
+                    text[i + 2] == 'u') {
+                    const auto low = hex4(text, i + 3);
+                    if (low && *low >= 0xDC00 && *low < 0xE000) {
+                        *cp = 0x10000 + ((*cp - 0xD800) << 10) + (*low - 0xDC00);
+                        i += 6;
+                    }
+                }
+                appendUtf8(out, *cp);
+                break;
+            }
+            default:
+                return std::nullopt;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::optional<StateValue> parseValue(const std::string& raw) {
+    const std::string text = trim(raw);
+    if (text.empty()) return std::nullopt;
+    if (text == "true") return StateValue(true);
+    if (text == "false") return StateValue(false);
+    if (text.front() == '"') {
+        auto s = parseJsonString(text);
+        if (!s) return std::nullopt;
+        return StateValue(*s);
+    }
+    const bool numeric = text.find_first_not_of("+-0123456789") == std::string::npos &&
+                         text.find_first_of("0123456789") != std::string::npos;
+    if (numeric) {
+        auto n = parseInteger(text);
+        if (!n) return std::nullopt;  // a malformed number
+        return StateValue(*n);
+    }
+    return StateValue(text);
+}
+
+ScriptRunner::ScriptRunner(Program& program, std::string scriptName, std::ostream& out,
+                           std::ostream& err)
+    : program_(program), scriptName_(std::move(scriptName)), out_(out), err_(err) {
+    // Message boxes do not block a script: each is counted, its text kept, and
+    // it is answered with OK at once.
+    program_.showMessage = [this](const QString& text) {
+        ++messageCount_;
+        lastMessage_ = text.toStdString();
+    };
+}
+
+int ScriptRunner::run(std::istream& in) {
+    std::string line;
+    settle();
+    while (std::getline(in, line)) {
+        ++lineNumber_;
+        if (program_.terminated()) break;  // the program has ended
+        const std::string text = trim(line);
+        if (text.empty() || text.front() == '#') continue;
+        if (auto failure = runLine(text)) {
+            err_ << scriptName_ << ':' << lineNumber_ << ": " << failure->text << '\n';
+            return failure->status;
+        }
+    }
+    return 0;
+}
+
+void ScriptRunner::settle() {
+    QApplication::processEvents();
+}
+
+std::optional<ScriptRunner::Failure> ScriptRunner::runLine(const std::string& line) {
+    const std::vector<std::string> words = splitWords(line);
+    const std::string& command = words.front();
+    const std::size_t args = words.size() - 1;
+    auto usage = [&](const char* form) { return Failure{2, "usage: " + std::string(form)}; };
+    if (command == "click" || command == "rclick") {
+        if (args != 1 && !(args == 3 && command == "click")) {
+            return usage(command == "click" ? "click NAME [X Y]" : "rclick NAME");
+        }
+        return click(words, command == "rclick");
+    }
+    if (command == "menu") {
+        if (args != 1) return usage("menu NAME");
+        return menu(words[1]);
+    }
+    if (command == "wait") {
+        if (args != 1) return usage("wait MS");
+        const auto ms = parseInteger(words[1]);
+        if (!ms || *ms < 0) return Failure{2, "malformed number '" + words[1] + "'"};
+        program_.timers().advanceTo(program_.timers().now() + *ms);
+        settle();
+        return std::nullopt;
+    }
+    if (command == "activate") {
+        if (args != 1) return usage("activate WINDOW");
+        return activate(words[1]);
+    }
+    if (command == "close") {
+        if (args != 1) return usage("close WINDOW");
+        return close(words[1]);
+    }
+    if (command == "leave" || command == "return") {
+        // The program loses the focus to another application, or gets it back:
+        // neither moves the program's own active window.
+        if (args != 0) return usage(command == "leave" ? "leave" : "return");
+        return std::nullopt;
+    }
+    if (command == "dump") return dump(std::vector<std::string>(words.begin() + 1, words.end()));
+    if (command == "expect") {
+        if (args < 2) return usage("expect KEY VALUE");
+        return expect(trim(line.substr(command.size())));
+    }
+    if (command == "shot") {
+        if (args != 2) return usage("shot NAME FILE");
+        return shot(words[1], words[2]);
+    }
+    if (command == "picture") {
+        if (args != 2) return usage("picture KEY FILE");
+        return picture(words[1], words[2]);
+    }
+    return Failure{2, "unknown command '" + command + "'"};
+}
+
+QWidget* ScriptRunner::findElement(const std::string& name) const {
+    const QString qname = QString::fromStdString(name);
+    if (FormWindow* form = program_.window(qname)) return form->widget();
+    const auto dot = qname.indexOf(u'.');
+    if (dot < 0) {
+        if (auto id = elementByName(name); id && *id != ElementId::Canvas) {
+            return program_.deskWindow().elementWidget(*id);
+        }
+        return nullptr;
+    }
+    FormWindow* form = program_.window(qname.left(dot));
+    if (!form) return nullptr;
+    const QString child = qname.mid(dot + 1);
+    if (form->instanceName() == QStringLiteral("PUL")) {
+        auto id = elementByName(child.toStdString());
+        return id ? program_.deskWindow().elementWidget(*id) : nullptr;
+    }
+    return form->widget()->findChild<QWidget*>(child);
+}
+
+std::optional<ScriptRunner::Failure> ScriptRunner::click(const std::vector<std::string>& words,
+                                                         bool right) {
+    QWidget* element = findElement(words[1]);
+    if (!element) return Failure{2, "unknown element '" + words[1] + "'"};
+    QPoint local = element->rect().center();
+    if (words.size() == 4) {
+        const auto x = parseInteger(words[2]);
+        const auto y = parseInteger(words[3]);
+        if (!x || !y) return Failure{2, "malformed number in '" + words[2] + " " + words[3] + "'"};
+        local = QPoint(static_cast<int>(*x), static_cast<int>(*y));
+    }
+    QWidget* window = element->window();
+    FormWindow* form = program_.focus().find(window);
+    if (!form || !window->isVisible()) return std::nullopt;  // nothing there gets it
+    // A click on a window that is not the active one makes it the active one.
+    if (program_.focus().active() != form) {
+        program_.focus().activate(form);
+        settle();
+        if (program_.terminated() || !window->isVisible()) return std::nullopt;
+    }
+    const QPoint at = element == window ? local : element->mapTo(window, local);
+    QTest::mouseClick(window->windowHandle(), right ? Qt::RightButton : Qt::LeftButton,
+                      Qt::KeyboardModifiers(), at);
+    settle();
+    return std::nullopt;
+}
+
+std::optional<ScriptRunner::Failure> ScriptRunner::menu(const std::string& name) {
+    PulWindow& desk = program_.deskWindow();
+    QMenu* popup = desk.popupMenu();
+    const bool popupItem = std::any_of(std::begin(kPopupMenu), std::end(kPopupMenu),
+                                       [&](const MenuItemSpec& m) { return m.name == name; });
+    if (popupItem) {
+        if (!popup->isVisible()) return Failure{2, "menu item '" + name + "' is not open"};
+        QAction* action = desk.menuAction(QString::fromStdString(name));
+        popup->hide();
+        action->trigger();
+        settle();
+        return std::nullopt;
+    }
+    const bool mainItem = std::any_of(std::begin(kMainMenu), std::end(kMainMenu),
+                                      [&](const MenuItemSpec& m) { return m.name == name; });
+    if (!mainItem) return Failure{2, "unknown menu item '" + name + "'"};
+    if (!desk.isVisible())
+        return Failure{2, "menu item '" + name + "' cannot be reached: the desk is not shown"};
+    if (popup->isVisible()) popup->hide();
+    FormWindow* form = program_.focus().find(&desk);
+    if (program_.focus().active() != form) {
+        program_.focus().activate(form);
+        settle();
+        if (program_.terminated() || !desk.isVisible()) return std::nullopt;
+    }
+    QAction* action = desk.menuAction(QString::fromStdString(name));
+    if (!action->menu()) action->trigger();  // a submenu only opens
+    settle();
+    return std::nullopt;
+}
+
+std::optional<ScriptRunner::Failure> ScriptRunner::activate(const std::string& name) {
+    FormWindow* form = program_.window(QString::fromStdString(name));
+    if (!form) return Failure{2, "unknown window '" + name + "'"};
+    if (!form->widget()->isVisible()) return Failure{2, "window '" + name + "' is not shown"};
+    program_.focus().activate(form);
+    settle();
+    return std::nullopt;
+}
+
+std::optional<ScriptRunner::Failure> ScriptRunner::close(const std::string& name) {
+    FormWindow* form = program_.window(QString::fromStdString(name));
+    if (!form) return Failure{2, "unknown window '" + name + "'"};
+    form->widget()->close();
+    settle();
+    return std::nullopt;
+}
+
+std::optional<StateValue> ScriptRunner::value(const std::string& key) const {
+    Pul& desk = program_.desk();
+    if (key == "time") return StateValue(static_cast<std::int64_t>(program_.timers().now()));
+    if (key == "active") {
+        FormWindow* active = program_.focus().active();
+        return StateValue(active ? active->instanceName().toStdString() : std::string());
+    }
+    if (key == "messages") return StateValue(static_cast<std::int64_t>(messageCount_));
+    if (key == "message") return StateValue(lastMessage_);
+    if (key == "PopupMenu1.open") return StateValue(program_.deskWindow().popupMenu()->isVisible());
+    if (key == "START.Timer2.enabled") return StateValue(program_.startWindow().Timer2.enabled());
+    for (const Pul::Variable& v : desk.variables()) {
+        if (v.name == key) {
+            if (v.flag) return StateValue(*v.flag);
+            return StateValue(static_cast<std::int64_t>(*v.number));
+        }
+    }
+    const auto dot = key.rfind('.');
+    if (dot == std::string::npos) return std::nullopt;
+    const std::string owner = key.substr(0, dot);
+    const std::string property = key.substr(dot + 1);
+
+    if (property == "visible") {
+        if (FormWindow* form = program_.window(QString::fromStdString(owner))) {
+            return StateValue(form->widget()->isVisible());
+        }
+    }
+    if (property == "enabled" && owner.size() == 6 && owner.rfind("Timer", 0) == 0 &&
+        owner[5] >= '1' && owner[5] <= '8') {
+        return StateValue(desk.timers()[owner[5] - '1']->enabled());
+    }
+
+    // Elements of the start, About and description windows.
+    const auto ownerDot = owner.find('.');
+    if (ownerDot != std::string::npos && owner.substr(0, ownerDot) != "PUL") {
+        FormWindow* form = program_.window(QString::fromStdString(owner.substr(0, ownerDot)));
+        if (!form) return std::nullopt;
+        QWidget* w =
+            form->widget()->findChild<QWidget*>(QString::fromStdString(owner.substr(ownerDot + 1)));
+        if (!w || w->objectName().startsWith(QStringLiteral("qt_"))) return std::nullopt;
+        if (property == "visible") return StateValue(!w->isHidden());
+        if (property == "enabled") return StateValue(!w->testAttribute(Qt::WA_ForceDisabled));
+        if (property == "caption") {
+            if (auto caption = captionOf(w)) return StateValue(*caption);
+        }
+        return std::nullopt;
+    }
+
+    // Elements of the desk, as the desk's state holds them.
+    const std::string elementName = owner.rfind("PUL.", 0) == 0 ? owner.substr(4) : owner;
+    const auto id = elementByName(elementName);
+    if (!id || *id == ElementId::Canvas) return std::nullopt;
+    const ElementState& s = desk.model().state(*id);
+    const ElementKind kind = spec(*id).kind;
+    if (property == "visible") return StateValue(s.visible);
+    if (property == "enabled") return StateValue(s.enabled);
+    const bool lamp = kind == ElementKind::Lamp || kind == ElementKind::BarLamp;
+    if (lamp && property == "on") return StateValue(s.on);
+    if (lamp && property == "blink") return StateValue(s.blink);
+    if (lamp && property == "color") return StateValue(colourText(s.colour));
+    if (kind == ElementKind::Tile && property == "picture") {
+        return StateValue(std::string(pictureName(s.picture)));
+    }
+    if (kind == ElementKind::Tile && property == "startup") return StateValue(s.startup);
+    if (kind == ElementKind::Counter && property == "value") {
+        return StateValue(static_cast<std::int64_t>(s.value));
+    }
+    if (kind == ElementKind::ToggleButton && property == "down") return StateValue(s.down);
+    if (hasCaption(kind) && property == "caption") return StateValue(s.caption);
+    return std::nullopt;
+}
+
+std::map<std::string, StateValue> ScriptRunner::state() const {
+    std::vector<std::string> keys = {"time",    "active",          "messages",
+                                     "message", "PopupMenu1.open", "START.Timer2.enabled"};
+    for (const char* window : kWindowNames) keys.push_back(std::string(window) + ".visible");
+    for (const Pul::Variable& v : program_.desk().variables()) keys.emplace_back(v.name);
+    for (int i = 1; i <= 8; ++i) keys.push_back("Timer" + std::to_string(i) + ".enabled");
+    for (const ElementSpec& row : catalogue().subspan(1)) {
+        const std::string name(row.name);
+        for (const char* property : {"visible", "enabled", "on", "blink", "color", "picture",
+                                     "startup", "value", "down", "caption"}) {
+            keys.push_back(name + "." + property);
+        }
+    }
+    for (const char* window : {"START", "AboutBox", "op"}) {
+        FormWindow* form = program_.window(QString::fromLatin1(window));
+        for (QWidget* w : formElements(form->widget())) {
+            const std::string prefix = std::string(window) + "." + w->objectName().toStdString();
+            for (const char* property : {"visible", "enabled", "caption"}) {
+                keys.push_back(prefix + "." + property);
+            }
+        }
+    }
+    std::map<std::string, StateValue> result;
+    for (const std::string& key : keys) {
+        if (auto v = value(key)) result.emplace(key, *v);
+    }
+    return result;
+}
+
+std::optional<ScriptRunner::Failure> ScriptRunner::expect(const std::string& rest) {
+    const auto space = rest.find_first_of(" \t");
+    const std::string key = rest.substr(0, space);
+    const auto want = parseValue(rest.substr(space + 1));
+    if (!want) return Failure{2, "malformed value '" + trim(rest.substr(space + 1)) + "'"};
+    const auto got = value(key);
+    if (!got) return Failure{2, "unknown key '" + key + "'"};
+    if (*got != *want) {
+        return Failure{1, "expected " + key + " = " + toJson(*want) + ", got " + toJson(*got)};
+    }
+    return std::nullopt;
+}
+
+std::optional<ScriptRunner::Failure> ScriptRunner::dump(const std::vector<std::string>& keys) {
+    std::map<std::string, StateValue> selected;
+    if (keys.empty()) {
+        selected = state();
+    } else {
+        for (const std::string& key : keys) {
+            const auto v = value(key);
+            if (!v) return Failure{2, "unknown key '" + key + "'"};
+            selected.emplace(key, *v);
+        }
+    }
+    std::string line = "{";
+    for (const auto& [key, v] : selected) {
+        if (line.size() > 1) line += ',';
+        line += toJson(StateValue(key)) + ':' + toJson(v);
+    }
+    out_ << line << "}\n" << std::flush;
+    return std::nullopt;
+}
+
+std::optional<ScriptRunner::Failure> ScriptRunner::shot(const std::string& name,
+                                                        const std::string& file) {
+    QWidget* widget = findElement(name);
+    if (!widget) return Failure{2, "unknown element or window '" + name + "'"};
+    settle();
+    const QPixmap pixmap = widget->grab();
+    if (!pixmap.save(QString::fromStdString(file), "PNG")) {
+        return Failure{2, "cannot write '" + file + "'"};
+    }
+    return std::nullopt;
+}
+
+std::optional<ScriptRunner::Failure> ScriptRunner::picture(const std::string& key,
+                                                           const std::string& file) {
+    const auto picture = pictureForKey(key);
+    if (!picture) return Failure{2, "unknown tile key '" + key + "'"};
+    const RgbImage& image = pictureImage(*picture);
+    QImage qimage(image.pixels.data(), image.width, image.height, image.width * 3,
+                  QImage::Format_RGB888);
+    if (!qimage.save(QString::fromStdString(file), "PNG")) {
+        return Failure{2, "cannot write '" + file + "'"};
+    }
+    return std::nullopt;
+}
+
+}  // namespace zormia

@@ -1,0 +1,73 @@
+#pragma once
+// Runs an exercise script against the program in virtual time: one command a
+// line (click, menu, wait, activate, close, expect, dump, shot, ...).
+
+#include <QString>
+#include <cstdint>
+#include <istream>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+class QWidget;
+
+namespace zormia {
+
+class Program;
+
+// A value of the desk's state as a script sees it.
+using StateValue = std::variant<bool, std::int64_t, std::string>;
+
+// The JSON text of a value ("true", "12", "\"AW7S\"").
+std::string toJson(const StateValue& value);
+
+// Reads a script's value: true, false, an integer, a JSON string in double quotes,
+// or a bare word taken as a string. Nothing for a malformed value.
+std::optional<StateValue> parseValue(const std::string& text);
+
+class ScriptRunner {
+  public:
+    ScriptRunner(Program& program, std::string scriptName, std::ostream& out, std::ostream& err);
+
+    // Runs every line; returns the exit status (0 all held, 1 an expectation
+    // failed, 2 a line could not be run).
+    int run(std::istream& in);
+
+    // The value of one key of the state; nothing for an unknown key.
+    std::optional<StateValue> value(const std::string& key) const;
+    // Every key of the state with its value, sorted by key.
+    std::map<std::string, StateValue> state() const;
+
+    int messages() const { return messageCount_; }
+
+  private:
+    struct Failure {
+        int status;
+        std::string text;
+    };
+    std::optional<Failure> runLine(const std::string& line);
+    std::optional<Failure> click(const std::vector<std::string>& args, bool right);
+    std::optional<Failure> menu(const std::string& name);
+    std::optional<Failure> activate(const std::string& name);
+    std::optional<Failure> close(const std::string& name);
+    std::optional<Failure> expect(const std::string& rest);
+    std::optional<Failure> dump(const std::vector<std::string>& keys);
+    std::optional<Failure> shot(const std::string& name, const std::string& file);
+    std::optional<Failure> picture(const std::string& key, const std::string& file);
+
+    QWidget* findElement(const std::string& name) const;
+    void settle();
+
+    Program& program_;
+    std::string scriptName_;
+    std::ostream& out_;
+    std::ostream& err_;
+    int lineNumber_ = 0;
+    int messageCount_ = 0;
+    std::string lastMessage_;
+};
+
+}  // namespace zormia

@@ -1,0 +1,87 @@
+#include "app/start_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QTime>
+#include <QToolButton>
+
+#include "app/form_widgets.h"
+
+namespace zormia {
+
+StartWindow::StartWindow(TimerService& timers, std::function<QTime()> timeOfDay,
+                         std::function<void()> onStart, std::function<void()> onTerminate)
+    : timeOfDay_(std::move(timeOfDay)),
+      onStart_(std::move(onStart)),
+      onTerminate_(std::move(onTerminate)) {
+    setObjectName(QStringLiteral("START"));
+    setWindowTitle(QStringLiteral("Stacja   \"ZORMIA\""));
+    // A sizeable window with a system menu and a minimise box, no maximise box.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setClientSize(this, QSize(434, 244));
+    setBackground(this, QColor(0xFF, 0x80, 0x40));
+    setFont(deskFont(11));
+
+    clock_ = addLabel3D(this, "Label3D3", QRect(156, 1, 0, 29), QString(), 23, true, Qt::black);
+    addLabel3D(this, "Label3D1", QRect(38, 35, 312, 24),
+               QStringLiteral("WITAM  NA  STACJI  \" ZORMIA\""), 19, true, QColor(0, 0, 0x80));
+    auto* quit = addFlatButton(this, "ExplorerButton1", QRect(27, 78, 184, 40),
+                               QStringLiteral("Nie chce mi się."));
+    auto* start =
+        addFlatButton(this, "st", QRect(218, 77, 178, 40), QStringLiteral("Chętnie popracuję"));
+    addPlainLabel(this, "Label5", QRect(58, 133, 105, 13), QStringLiteral("www.zormia.pl"));
+    addPlainLabel(this, "Label6", QRect(271, 144, 63, 13), QStringLiteral("Wersja : 3.00"));
+    connect(quit, &QToolButton::clicked, this, [this] { ExplorerButton1Click(); });
+    connect(start, &QToolButton::clicked, this, [this] { stClick(); });
+
+    Timer2 = TimerRef(&timers, timers.create("START.Timer2", 1000, 8, [this] { Timer2Timer(); }));
+}
+
+QString StartWindow::longTimeFormat() {
+    const QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    // Drop the unquoted time-zone letters and the blanks they leave behind.
+    QString result;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'') quoted = !quoted;
+        if (!quoted && c == u't') continue;
+        result += c;
+    }
+    return result.simplified();
+}
+
+void StartWindow::showTime() {
+    clock_->setText(timeOfDay_().toString(longTimeFormat()));
+    clock_->adjustSize();
+}
+
+void StartWindow::formActivate() {
+    Timer2.enable();
+    showTime();
+}
+
+void StartWindow::formDeactivate() {
+    Timer2.disable();
+}
+
+void StartWindow::Timer2Timer() {
+    showTime();
+}
+
+void StartWindow::stClick() {
+    onStart_();
+}
+
+void StartWindow::ExplorerButton1Click() {
+    onTerminate_();
+}
+
+void StartWindow::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program.
+    event->accept();
+    onTerminate_();
+}
+
+}  // namespace zormia
