@@ -27,7 +27,9 @@ static_assert(std::size(kCatalogue) == kElementCount);
 
 }  // namespace
 
-std::span<const ElementSpec> catalogue() { return kCatalogue; }
+std::span<const ElementSpec> catalogue() {
+    return kCatalogue;
+}
 
 std::optional<ElementId> elementByName(std::string_view name) {
     static const auto sorted = [] {

@@ -25,7 +25,9 @@ inline constexpr int kElementCount = 1
     ;
 
 std::span<const ElementSpec> catalogue();
-inline const ElementSpec& spec(ElementId id) { return catalogue()[static_cast<int>(id)]; }
+inline const ElementSpec& spec(ElementId id) {
+    return catalogue()[static_cast<int>(id)];
+}
 std::optional<ElementId> elementByName(std::string_view name);
 
 }  // namespace zormia

@@ -15,7 +15,7 @@
 namespace zormia {
 
 struct ElementState {
-    bool visible = true;   // the element's own setting, whatever its parents'
+    bool visible = true;  // the element's own setting, whatever its parents'
     bool enabled = true;
     // lamps
     bool on = false;
@@ -34,7 +34,7 @@ struct ElementState {
 };
 
 class DeskModel {
-public:
+  public:
     DeskModel();  // every element in its start-up state
 
     const ElementState& state(ElementId id) const { return states_[index(id)]; }
@@ -52,7 +52,7 @@ public:
     // Called with the element after each change of its state.
     void setListener(std::function<void(ElementId)> listener) { listener_ = std::move(listener); }
 
-private:
+  private:
     static int index(ElementId id) { return static_cast<int>(id); }
     void changed(ElementId id) {
         if (listener_) listener_(id);
@@ -65,7 +65,7 @@ private:
 // Handles by which the desk's logic reaches its elements: `ALed4.on()`,
 // `Panel55.hide()`, `z1ab.setCaption("-")`.
 class ElementRef {
-public:
+  public:
     ElementRef(DeskModel& model, ElementId id) : model_(&model), id_(id) {}
     ElementId id() const { return id_; }
     bool visible() const { return model_->state(id_).visible; }
@@ -79,13 +79,13 @@ public:
     const std::string& caption() const { return model_->state(id_).caption; }
     void setCaption(std::string_view caption) { model_->setCaption(id_, caption); }
 
-protected:
+  protected:
     DeskModel* model_;
     ElementId id_;
 };
 
 class LampRef : public ElementRef {
-public:
+  public:
     using ElementRef::ElementRef;
     bool on() const { return model_->state(id_).on; }
     void setOn(bool on) { model_->setLampOn(id_, on); }
@@ -96,7 +96,7 @@ public:
 };
 
 class TileRef : public ElementRef {
-public:
+  public:
     using ElementRef::ElementRef;
     Picture picture() const { return model_->state(id_).picture; }
     bool startup() const { return model_->state(id_).startup; }
@@ -104,14 +104,14 @@ public:
 };
 
 class CounterRef : public ElementRef {
-public:
+  public:
     using ElementRef::ElementRef;
     std::int32_t value() const { return model_->state(id_).value; }
     void setValue(std::int32_t value) { model_->setValue(id_, value); }
 };
 
 class ToggleRef : public ElementRef {
-public:
+  public:
     using ElementRef::ElementRef;
     bool down() const { return model_->state(id_).down; }
     void setDown(bool down) { model_->setDown(id_, down); }
@@ -144,15 +144,15 @@ struct HandleFor<ElementKind::ToggleButton> {
 
 // Every element of the catalogue as a named member.
 class DeskElements {
-public:
+  public:
     explicit DeskElements(DeskModel& model) : model_(model) {}
     DeskModel& model() { return model_; }
     const DeskModel& model() const { return model_; }
 
-private:
+  private:
     DeskModel& model_;
 
-public:
+  public:
 #define E(name, kind, ...) HandleFor<ElementKind::kind>::type name{model_, ElementId::name};
 #include "desk/catalogue.def"
 #undef E

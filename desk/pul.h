@@ -39,7 +39,7 @@ struct DeskModelHolder {
 };
 
 class Pul : private DeskModelHolder, public DeskElements {
-public:
+  public:
     // Creates the desk (FormCreate runs here, once) with its timers on `timers`.
     // The store is used on every activation and deactivation; it may be null.
     Pul(TimerService& timers, CounterStore* store);
@@ -87,8 +87,8 @@ public:
     bool dkogLatch = false;
     std::int32_t arrivalState = 0;
     // Use counters.
-    std::int32_t sza = 0, szb = 0, szc = 0, szd = 0, szg = 0, szh = 0, dkog = 0, dpod = 0,
-                 dpov = 0, dkoy = 0;
+    std::int32_t sza = 0, szb = 0, szc = 0, szd = 0, szg = 0, szh = 0, dkog = 0, dpod = 0, dpov = 0,
+                 dkoy = 0;
 
     // ---- timers ----------------------------------------------------------------
     TimerRef Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer7, Timer8;
@@ -261,7 +261,7 @@ public:
 
     TimerService& timerService() { return timerService_; }
 
-private:
+  private:
     TimerService& timerService_;
     CounterStore* store_;
     std::vector<Variable> variables_;

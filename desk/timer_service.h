@@ -16,7 +16,7 @@
 namespace zormia {
 
 class TimerService {
-public:
+  public:
     using TimerId = int;
     using Handler = std::function<void()>;
 
@@ -42,7 +42,7 @@ public:
     // disabled, or a tick moved its timer on); the wall-clock driver reschedules.
     void setScheduleListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
-private:
+  private:
     struct Timer {
         std::string name;
         std::int64_t interval;
@@ -63,7 +63,7 @@ private:
 // A handle on one timer, used as a member of the window that owns the timer so
 // that handlers read like the desk's own operating notes: `Timer3.enable()`.
 class TimerRef {
-public:
+  public:
     TimerRef() = default;
     TimerRef(TimerService* service, TimerService::TimerId id) : service_(service), id_(id) {}
     void enable() { service_->setEnabled(id_, true); }
@@ -72,7 +72,7 @@ public:
     bool enabled() const { return service_->isEnabled(id_); }
     TimerService::TimerId id() const { return id_; }
 
-private:
+  private:
     TimerService* service_ = nullptr;
     TimerService::TimerId id_ = -1;
 };

@@ -15,7 +15,7 @@ inline constexpr std::array<std::string_view, 10> kCounterNames = {
     "sza", "szb", "szc", "szd", "szg", "szh", "dkog", "dpod", "dpov", "dkoy"};
 
 class CounterStore {
-public:
+  public:
     virtual ~CounterStore() = default;
 
     struct LoadResult {
