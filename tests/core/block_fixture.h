@@ -6,6 +6,9 @@
 
 #include <cstdint>
 #include <ostream>
+#include <sstream>
+#include <string>
+#include <string_view>
 
 #include "desk/pul.h"
 
@@ -42,6 +45,27 @@ inline std::ostream& operator<<(std::ostream& os, const BlockDirection& d) {
 inline bool sameFlags(const BlockDirection& a, const BlockDirection& b) {
     return a.wbl == b.wbl && a.poz == b.poz && a.route == b.route && a.busy == b.busy &&
            a.koRun == b.koRun && a.free == b.free && a.req == b.req;
+}
+
+// The seven flags of one direction, named in a string: "poz busy".
+inline BlockDirection blockFlags(std::string_view names) {
+    BlockDirection d;
+    std::istringstream words{std::string(names)};
+    for (std::string w; words >> w;) {
+        bool* flag = w == "wbl"     ? &d.wbl
+                     : w == "poz"   ? &d.poz
+                     : w == "route" ? &d.route
+                     : w == "busy"  ? &d.busy
+                     : w == "koRun" ? &d.koRun
+                     : w == "free"  ? &d.free
+                     : w == "req"   ? &d.req
+                                    : nullptr;
+        if (!flag)
+            ADD_FAILURE() << "no block flag " << w;
+        else
+            *flag = true;
+    }
+    return d;
 }
 
 class BlockFixture : public ::testing::Test {
