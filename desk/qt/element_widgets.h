@@ -28,8 +28,8 @@ public:
     virtual void sync() = 0;
 };
 
-// A lamp that flashes shows its on colour in the first half of every period of
-// its interval on the desk's clock, and grey in the second.
+// A lamp that flashes changes between its on colour and grey every interval on
+// the desk's clock: lit during the even intervals, grey during the odd ones.
 bool flashPhaseLit(std::int64_t elapsedMs, int intervalMs);
 
 // Creates the widget of one element as a child of `parent` (the widget of the

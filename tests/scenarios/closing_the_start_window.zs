@@ -1,0 +1,3 @@
+# Closing the start window ends the program.
+close START
+expect active nothing-after-the-end
