@@ -1,6 +1,5 @@
 #pragma once
-// A desk on virtual time for the tests of the line block and the routes over it:
-// `tick(n)` lets n seconds pass, `click(id)` is the trainee's mouse.
+// A desk on virtual time for the tests of the line block and the routes over it.
 
 #include <gtest/gtest.h>
 
@@ -68,14 +67,16 @@ inline BlockDirection blockFlags(std::string_view names) {
     return d;
 }
 
-class BlockFixture : public ::testing::Test {
-  protected:
+// A desk on virtual time: `tick(n)` lets n seconds pass, delivering every timer
+// tick due; `click(id)` is the trainee's mouse.
+struct BlockDesk {
     TimerService timers;
     Pul desk{timers, nullptr};
 
-    // Lets `seconds` pass on the desk's clock, delivering every tick due.
     void tick(int seconds) { timers.advanceTo(timers.now() + std::int64_t{seconds} * 1000); }
     void click(ElementId id) { desk.click(id); }
 };
+
+class BlockFixture : public ::testing::Test, public BlockDesk {};
 
 }  // namespace zormia

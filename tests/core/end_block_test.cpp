@@ -51,9 +51,8 @@ TEST(BlockEndPrograms, FlashYellowAfterOneSecondAndRestAfterEight) {
     };
     for (const EndBlockCase& c : cases) {
         SCOPED_TRACE(c.name);
-        TimerService timers;
-        Pul desk(timers, nullptr);
-        const auto tick = [&](int seconds) { timers.advanceTo(timers.now() + seconds * 1000); };
+        BlockDesk t;
+        Pul& desk = t.desk;
         LampRef& wbl = desk.*c.lamps[0];
         LampRef& poz = desk.*c.lamps[1];
         LampRef& pwl = desk.*c.lamps[2];
@@ -68,18 +67,18 @@ TEST(BlockEndPrograms, FlashYellowAfterOneSecondAndRestAfterEight) {
         EXPECT_TRUE(desk.Timer7.enabled());
         EXPECT_EQ(lookOf(wbl), (Look{true, false, R}));
 
-        tick(1);
+        t.tick(1);
         EXPECT_EQ(lookOf(wbl), (Look{true, true, Y}));
         EXPECT_EQ(lookOf(poz), (Look{true, true, Y}));
         EXPECT_TRUE(pwl.on());
         EXPECT_TRUE(ko.on());
 
-        tick(6);
+        t.tick(6);
         EXPECT_TRUE(d.busy);
         EXPECT_TRUE(pwl.on());
         EXPECT_TRUE(ko.on());
 
-        tick(1);  // 8 s after the press
+        t.tick(1);  // 8 s after the press
         for (LampRef Pul::*lamp : c.lamps) EXPECT_FALSE((desk.*lamp).on());
         EXPECT_TRUE(sameFlags(desk.out, {})) << desk.out;
         EXPECT_TRUE(sameFlags(desk.in, {})) << desk.in;
