@@ -54,11 +54,11 @@ void placeLabel(QLabel* label, const char* name, QRect place, const QString& tex
     label->setText(text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setContentsMargins(1, 1, 1, 1);
-    if (place.width() == 0) {
-        label->move(place.topLeft());
-        label->adjustSize();
-    } else {
-        label->setGeometry(place);
+    // Labels grow with their text: the places were drawn for a narrower type.
+    label->setGeometry(place);
+    const QSize needed = label->sizeHint();
+    if (needed.width() > place.width() && !label->wordWrap()) {
+        label->resize(needed.width(), std::max(place.height(), needed.height()));
     }
 }
 

@@ -21,6 +21,7 @@ StartWindow::StartWindow(TimerService& timers, std::function<QTime()> timeOfDay,
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setClientSize(this, QSize(434, 244));
+    centreOnScreen(this);
     setBackground(this, QColor(0xFF, 0x80, 0x40));
     setFont(deskFont(11));
 
@@ -31,7 +32,7 @@ StartWindow::StartWindow(TimerService& timers, std::function<QTime()> timeOfDay,
                                QStringLiteral("Nie chce mi się."));
     auto* start =
         addFlatButton(this, "st", QRect(218, 77, 178, 40), QStringLiteral("Chętnie popracuję"));
-    addPlainLabel(this, "Label5", QRect(58, 133, 105, 13), QStringLiteral("www.zormia.pl"));
+    addPlainLabel(this, "Label5", QRect(58, 133, 105, 13), QStringLiteral("www.tremix.pl"));
     addPlainLabel(this, "Label6", QRect(271, 144, 63, 13), QStringLiteral("Wersja : 3.00"));
     connect(quit, &QToolButton::clicked, this, [this] { ExplorerButton1Click(); });
     connect(start, &QToolButton::clicked, this, [this] { stClick(); });

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <algorithm>
 
@@ -44,6 +45,19 @@ PulWindow::PulWindow(Pul& desk, DisplayClock clock) : desk_(desk), clock_(std::m
     // maximised.
     setGeometry(300, 241, 435, 428);
     setWindowState(Qt::WindowMaximized);
+}
+
+void PulWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The desk opens maximised. Where no window manager carries that out (a bare
+    // X server), the window takes the screen's free area itself.
+    QTimer::singleShot(300, this, [this] {
+        const QScreen* screen = this->screen();
+        if (!screen || !isVisible() || !(windowState() & Qt::WindowMaximized)) return;
+        if (frameGeometry().width() < screen->availableGeometry().width() / 2) {
+            setGeometry(screen->availableGeometry());
+        }
+    });
 }
 
 void PulWindow::buildMenus() {

@@ -33,7 +33,10 @@ class PulWindow : public QMainWindow {
     // runner paints them at its virtual time instead.
     void setAnimated(bool animated);
 
-  private:
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     void buildMenus();
     void buildElements();
     void elementChanged(ElementId id);
