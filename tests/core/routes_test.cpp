@@ -527,39 +527,42 @@ TEST(RoutePrograms, ARouteToDHandsItsTrainToRouteDWhenDShowsProceed) {
         EXPECT_EQ(d.pul.step5, 0);
         EXPECT_EQ(d.pul.step6, 4);
         EXPECT_TRUE(d.pul.Timer6.enabled());
+        d.tick();  // the train passes D into ITG
+        EXPECT_EQ(d.pul.step6, 5);
+        EXPECT_EQ(d.picture(E::im23), P::AW1C);
     }
 }
 
 // ---- shared counters ------------------------------------------------------------
 
-// A route from A to D is at step 15 on Timer5 when the trainee sets pc and starts
-// it: the arrow of C restarts the count for both. When pc ends at step 18 it
-// stops Timer5 and puts the counter to 0 before the route from A gets its turn in
-// the same tick, so that one is handed 0, not 18, and is left unfinished.
+// A route from G to track 3 is at step 20 on Timer5 when the trainee throws 1ab,
+// sets pc and starts it: the arrow of C restarts the count for both, and the
+// route from G replays its steps. When pc ends at step 18 it stops Timer5 and
+// puts the counter to 0 before the route from G gets its turn in the same tick,
+// so that one is handed 0, not 18, and is left unfinished.
 TEST(RouteTimers, ProgramsOnOneTimerShareItsCounterAsItStandsAtTheirTurn) {
     TestDesk d;
-    d.pul.pag = true;  // a route from A to D in the middle of its program
-    d.pul.ua = false;
-    d.pul.step5 = 15;
-    d.pul.Timer5.enable();
-    d.pul.PaintITD('z');
-
+    d.setPoints(false, false);
+    d.click(E::psg);
+    ASSERT_TRUE(d.pul.pga);
+    d.click(E::PrzebiegiG);
+    d.tick(20);
+    d.setPoints(true, false);
     d.click(E::psc);
-    ASSERT_TRUE(d.pul.pc);
+    ASSERT_TRUE(d.lit(E::ALed12));
     d.click(E::PrzebiegC);
     EXPECT_EQ(d.pul.step5, 0);
-    d.tick(5);  // both programs run from the start: the route from A replays its step 5
-    EXPECT_EQ(d.picture(E::im2), P::AW1C);
-    EXPECT_TRUE(d.lit(E::ALed6));
-    d.tick(12);
+    d.tick();  // the route from G shows its train on the line again
+    EXPECT_EQ(d.picture(E::im25), P::AW1C);
+    d.tick(16);
     EXPECT_EQ(d.pul.step5, 17);
+    EXPECT_TRUE(d.pul.occIZ1);  // the train of G in the points since step 11
     d.tick();
     EXPECT_FALSE(d.pul.pc);
-    EXPECT_TRUE(d.pul.pag);
+    EXPECT_TRUE(d.pul.pga);
     EXPECT_FALSE(d.pul.Timer5.enabled());
     EXPECT_EQ(d.pul.step5, 0);
-    EXPECT_FALSE(d.pul.ua);  // step 18 of the route from A did not act
-    EXPECT_EQ(d.picture(E::im2), P::AW1Z);
+    EXPECT_TRUE(d.pul.occIZ1);  // step 18 of the route from G did not act
 }
 
 }  // namespace
