@@ -42,6 +42,22 @@ std::string trim(const std::string& s) {
     return s.substr(first, last - first + 1);
 }
 
+// A comment may also end a line: a '#' after a blank, outside a quoted string.
+std::string withoutComment(const std::string& line) {
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted && c == '\\') {
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && c == '#' && i > 0 && (line[i - 1] == ' ' || line[i - 1] == '\t')) {
+            return line.substr(0, i);
+        }
+    }
+    return line;
+}
+
 std::optional<std::int64_t> parseInteger(const std::string& text) {
     std::int64_t value = 0;
     const char* begin = text.data();
@@ -259,7 +275,8 @@ int ScriptRunner::run(std::istream& in) {
         if (program_.terminated()) break;  // the program has ended
         const std::string text = trim(line);
         if (text.empty() || text.front() == '#') continue;
-        if (auto failure = runLine(text)) {
+        const std::string command = trim(withoutComment(text));
+        if (auto failure = runLine(command)) {
             err_ << scriptName_ << ':' << lineNumber_ << ": " << failure->text << '\n';
             return failure->status;
         }

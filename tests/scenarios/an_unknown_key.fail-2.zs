@@ -1,0 +1,2 @@
+# An unknown key cannot be checked.
+expect noSuchKey true
