@@ -11,9 +11,7 @@
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
-#include <sstream>
 
 #include "app/about_windows.h"
 #include "app/program.h"
@@ -26,47 +24,6 @@ namespace zormia {
 namespace {
 
 const char* const kWindowNames[] = {"START", "PUL", "AboutBox", "op"};
-
-std::vector<std::string> splitWords(const std::string& line) {
-    std::vector<std::string> words;
-    std::istringstream stream(line);
-    std::string word;
-    while (stream >> word) words.push_back(word);
-    return words;
-}
-
-std::string trim(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    const auto last = s.find_last_not_of(" \t\r\n");
-    return s.substr(first, last - first + 1);
-}
-
-// A comment may also end a line: a '#' after a blank, outside a quoted string.
-std::string withoutComment(const std::string& line) {
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted && c == '\\') {
-            ++i;
-        } else if (c == '"') {
-            quoted = !quoted;
-        } else if (!quoted && c == '#' && i > 0 && (line[i - 1] == ' ' || line[i - 1] == '\t')) {
-            return line.substr(0, i);
-        }
-    }
-    return line;
-}
-
-std::optional<std::int64_t> parseInteger(const std::string& text) {
-    std::int64_t value = 0;
-    const char* begin = text.data();
-    const char* end = begin + text.size();
-    if (begin != end && *begin == '+') ++begin;
-    const auto [ptr, ec] = std::from_chars(begin, end, value);
-    if (ec != std::errc() || ptr != end || begin == end) return std::nullopt;
-    return value;
-}
 
 std::string colourText(Rgb colour) {
     char text[8];
@@ -113,149 +70,6 @@ std::optional<std::string> captionOf(const QWidget* widget) {
 
 }  // namespace
 
-std::string toJson(const StateValue& value) {
-    if (const bool* b = std::get_if<bool>(&value)) return *b ? "true" : "false";
-    if (const std::int64_t* n = std::get_if<std::int64_t>(&value)) return std::to_string(*n);
-    const std::string& s = std::get<std::string>(value);
-    std::string json = "\"";
-    for (const char c : s) {
-        switch (c) {
-            case '"':
-                json += "\\\"";
-                break;
-            case '\\':
-                json += "\\\\";
-                break;
-            case '\n':
-                json += "\\n";
-                break;
-            case '\r':
-                json += "\\r";
-                break;
-            case '\t':
-                json += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                    json += escaped;
-                } else {
-                    json += c;
-                }
-        }
-    }
-    return json + "\"";
-}
-
-namespace {
-
-void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-std::optional<std::uint32_t> hex4(const std::string& text, std::size_t at) {
-    if (at + 4 > text.size()) return std::nullopt;
-    std::uint32_t value = 0;
-    const auto [ptr, ec] = std::from_chars(text.data() + at, text.data() + at + 4, value, 16);
-    if (ec != std::errc() || ptr != text.data() + at + 4) return std::nullopt;
-    return value;
-}
-
-std::optional<std::string> parseJsonString(const std::string& text) {
-    if (text.size() < 2 || text.front() != '"' || text.back() != '"') return std::nullopt;
-    std::string out;
-    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '"') return std::nullopt;  // an unescaped quote inside
-        if (c != '\\') {
-            out += c;
-            continue;
-        }
-        if (++i + 1 > text.size() - 1) return std::nullopt;
-        switch (text[i]) {
-            case '"':
-                out += '"';
-                break;
-            case '\\':
-                out += '\\';
-                break;
-            case '/':
-                out += '/';
-                break;
-            case 'b':
-                out += '\b';
-                break;
-            case 'f':
-                out += '\f';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'u': {
-                auto cp = hex4(text, i + 1);
-                if (!cp) return std::nullopt;
-                i += 4;
-                if (*cp >= 0xD800 && *cp < 0xDC00 && i + 6 < text.size() && text[i + 1] == '\\' &&
-                    text[i + 2] == 'u') {
-                    const auto low = hex4(text, i + 3);
-                    if (low && *low >= 0xDC00 && *low < 0xE000) {
-                        *cp = 0x10000 + ((*cp - 0xD800) << 10) + (*low - 0xDC00);
-                        i += 6;
-                    }
-                }
-                appendUtf8(out, *cp);
-                break;
-            }
-            default:
-                return std::nullopt;
-        }
-    }
-    return out;
-}
-
-}  // namespace
-
-std::optional<StateValue> parseValue(const std::string& raw) {
-    const std::string text = trim(raw);
-    if (text.empty()) return std::nullopt;
-    if (text == "true") return StateValue(true);
-    if (text == "false") return StateValue(false);
-    if (text.front() == '"') {
-        auto s = parseJsonString(text);
-        if (!s) return std::nullopt;
-        return StateValue(*s);
-    }
-    const bool numeric = text.find_first_not_of("+-0123456789") == std::string::npos &&
-                         text.find_first_of("0123456789") != std::string::npos;
-    if (numeric) {
-        auto n = parseInteger(text);
-        if (!n) return std::nullopt;  // a malformed number
-        return StateValue(*n);
-    }
-    return StateValue(text);
-}
-
 ScriptRunner::ScriptRunner(Program& program, std::string scriptName, std::ostream& out,
                            std::ostream& err)
     : program_(program), scriptName_(std::move(scriptName)), out_(out), err_(err) {
@@ -273,10 +87,14 @@ int ScriptRunner::run(std::istream& in) {
     while (std::getline(in, line)) {
         ++lineNumber_;
         if (program_.terminated()) break;  // the program has ended
-        const std::string text = trim(line);
-        if (text.empty() || text.front() == '#') continue;
-        const std::string command = trim(withoutComment(text));
-        if (auto failure = runLine(command)) {
+        const ParsedLine parsed = parseScriptLine(line);
+        std::optional<Failure> failure;
+        if (const auto* error = std::get_if<ScriptError>(&parsed)) {
+            failure = Failure{2, error->text};
+        } else if (const auto* command = std::get_if<ScriptCommand>(&parsed)) {
+            failure = execute(*command);
+        }
+        if (failure) {
             err_ << scriptName_ << ':' << lineNumber_ << ": " << failure->text << '\n';
             return failure->status;
         }
@@ -288,57 +106,37 @@ void ScriptRunner::settle() {
     QApplication::processEvents();
 }
 
-std::optional<ScriptRunner::Failure> ScriptRunner::runLine(const std::string& line) {
-    const std::vector<std::string> words = splitWords(line);
-    const std::string& command = words.front();
-    const std::size_t args = words.size() - 1;
-    auto usage = [&](const char* form) { return Failure{2, "usage: " + std::string(form)}; };
-    if (command == "click" || command == "rclick") {
-        if (args != 1 && !(args == 3 && command == "click")) {
-            return usage(command == "click" ? "click NAME [X Y]" : "rclick NAME");
-        }
-        return click(words, command == "rclick");
+std::optional<ScriptRunner::Failure> ScriptRunner::execute(const ScriptCommand& c) {
+    using Kind = ScriptCommand::Kind;
+    switch (c.kind) {
+        case Kind::Click:
+        case Kind::RightClick:
+            return click(c.names[0], c.x, c.y, c.kind == Kind::RightClick);
+        case Kind::Menu:
+            return menu(c.names[0]);
+        case Kind::Wait:
+            program_.timers().advanceTo(program_.timers().now() + c.ms);
+            settle();
+            return std::nullopt;
+        case Kind::Activate:
+            return activate(c.names[0]);
+        case Kind::Close:
+            return close(c.names[0]);
+        case Kind::Leave:
+        case Kind::Return:
+            // The program loses the focus to another application, or gets it back:
+            // neither moves the program's own active window.
+            return std::nullopt;
+        case Kind::Dump:
+            return dump(c.names);
+        case Kind::Expect:
+            return expect(c.names[0], c.value);
+        case Kind::Shot:
+            return shot(c.names[0], c.names[1]);
+        case Kind::Picture:
+            return picture(c.names[0], c.names[1]);
     }
-    if (command == "menu") {
-        if (args != 1) return usage("menu NAME");
-        return menu(words[1]);
-    }
-    if (command == "wait") {
-        if (args != 1) return usage("wait MS");
-        const auto ms = parseInteger(words[1]);
-        if (!ms || *ms < 0) return Failure{2, "malformed number '" + words[1] + "'"};
-        program_.timers().advanceTo(program_.timers().now() + *ms);
-        settle();
-        return std::nullopt;
-    }
-    if (command == "activate") {
-        if (args != 1) return usage("activate WINDOW");
-        return activate(words[1]);
-    }
-    if (command == "close") {
-        if (args != 1) return usage("close WINDOW");
-        return close(words[1]);
-    }
-    if (command == "leave" || command == "return") {
-        // The program loses the focus to another application, or gets it back:
-        // neither moves the program's own active window.
-        if (args != 0) return usage(command == "leave" ? "leave" : "return");
-        return std::nullopt;
-    }
-    if (command == "dump") return dump(std::vector<std::string>(words.begin() + 1, words.end()));
-    if (command == "expect") {
-        if (args < 2) return usage("expect KEY VALUE");
-        return expect(trim(line.substr(command.size())));
-    }
-    if (command == "shot") {
-        if (args != 2) return usage("shot NAME FILE");
-        return shot(words[1], words[2]);
-    }
-    if (command == "picture") {
-        if (args != 2) return usage("picture KEY FILE");
-        return picture(words[1], words[2]);
-    }
-    return Failure{2, "unknown command '" + command + "'"};
+    return std::nullopt;
 }
 
 QWidget* ScriptRunner::findElement(const std::string& name) const {
@@ -361,17 +159,14 @@ QWidget* ScriptRunner::findElement(const std::string& name) const {
     return form->widget()->findChild<QWidget*>(child);
 }
 
-std::optional<ScriptRunner::Failure> ScriptRunner::click(const std::vector<std::string>& words,
+std::optional<ScriptRunner::Failure> ScriptRunner::click(const std::string& name,
+                                                         std::optional<std::int64_t> x,
+                                                         std::optional<std::int64_t> y,
                                                          bool right) {
-    QWidget* element = findElement(words[1]);
-    if (!element) return Failure{2, "unknown element '" + words[1] + "'"};
+    QWidget* element = findElement(name);
+    if (!element) return Failure{2, "unknown element '" + name + "'"};
     QPoint local = element->rect().center();
-    if (words.size() == 4) {
-        const auto x = parseInteger(words[2]);
-        const auto y = parseInteger(words[3]);
-        if (!x || !y) return Failure{2, "malformed number in '" + words[2] + " " + words[3] + "'"};
-        local = QPoint(static_cast<int>(*x), static_cast<int>(*y));
-    }
+    if (x && y) local = QPoint(static_cast<int>(*x), static_cast<int>(*y));
     QWidget* window = element->window();
     FormWindow* form = program_.focus().find(window);
     if (!form || !window->isVisible()) return std::nullopt;  // nothing there gets it
@@ -537,15 +332,12 @@ std::map<std::string, StateValue> ScriptRunner::state() const {
     return result;
 }
 
-std::optional<ScriptRunner::Failure> ScriptRunner::expect(const std::string& rest) {
-    const auto space = rest.find_first_of(" \t");
-    const std::string key = rest.substr(0, space);
-    const auto want = parseValue(rest.substr(space + 1));
-    if (!want) return Failure{2, "malformed value '" + trim(rest.substr(space + 1)) + "'"};
+std::optional<ScriptRunner::Failure> ScriptRunner::expect(const std::string& key,
+                                                          const StateValue& want) {
     const auto got = value(key);
     if (!got) return Failure{2, "unknown key '" + key + "'"};
-    if (*got != *want) {
-        return Failure{1, "expected " + key + " = " + toJson(*want) + ", got " + toJson(*got)};
+    if (*got != want) {
+        return Failure{1, "expected " + key + " = " + toJson(want) + ", got " + toJson(*got)};
     }
     return std::nullopt;
 }

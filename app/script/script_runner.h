@@ -12,21 +12,13 @@
 #include <variant>
 #include <vector>
 
+#include "app/script/script_parser.h"
+
 class QWidget;
 
 namespace zormia {
 
 class Program;
-
-// A value of the desk's state as a script sees it.
-using StateValue = std::variant<bool, std::int64_t, std::string>;
-
-// The JSON text of a value ("true", "12", "\"AW7S\"").
-std::string toJson(const StateValue& value);
-
-// Reads a script's value: true, false, an integer, a JSON string in double quotes,
-// or a bare word taken as a string. Nothing for a malformed value.
-std::optional<StateValue> parseValue(const std::string& text);
 
 class ScriptRunner {
   public:
@@ -48,12 +40,13 @@ class ScriptRunner {
         int status;
         std::string text;
     };
-    std::optional<Failure> runLine(const std::string& line);
-    std::optional<Failure> click(const std::vector<std::string>& args, bool right);
+    std::optional<Failure> execute(const ScriptCommand& command);
+    std::optional<Failure> click(const std::string& name, std::optional<std::int64_t> x,
+                                 std::optional<std::int64_t> y, bool right);
     std::optional<Failure> menu(const std::string& name);
     std::optional<Failure> activate(const std::string& name);
     std::optional<Failure> close(const std::string& name);
-    std::optional<Failure> expect(const std::string& rest);
+    std::optional<Failure> expect(const std::string& key, const StateValue& want);
     std::optional<Failure> dump(const std::vector<std::string>& keys);
     std::optional<Failure> shot(const std::string& name, const std::string& file);
     std::optional<Failure> picture(const std::string& key, const std::string& file);
