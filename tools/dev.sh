@@ -3,6 +3,7 @@
 #   tools/dev.sh run     build and start the simulator
 #   tools/dev.sh test    build with the sanitizers and run the whole test suite
 #   tools/dev.sh bench   build optimised and run the benchmarks
+#   tools/dev.sh package build optimised and make the Debian package (build/package/*.deb)
 # Missing Debian packages are installed first (through sudo when not root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,10 +14,12 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth xdotool
+    appstream desktop-file-utils
 )
 
 install_missing() {
     local missing=()
+    [ "${1:-}" = package ] && packages+=(dpkg-dev file)
     for p in "${packages[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$p")
@@ -56,8 +59,14 @@ case "${1:-}" in
         build build/bench -DCMAKE_BUILD_TYPE=Release -DZORMIA_TESTS=OFF
         exec build/bench/bench/core_bench
         ;;
+    package)
+        install_missing package
+        build build/package -DCMAKE_BUILD_TYPE=Release -DZORMIA_TESTS=OFF -DZORMIA_BENCH=OFF
+        cd build/package
+        cpack
+        ;;
     *)
-        echo "usage: tools/dev.sh run|test|bench" >&2
+        echo "usage: tools/dev.sh run|test|bench|package" >&2
         exit 2
         ;;
 esac
