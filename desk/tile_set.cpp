@@ -46,8 +46,11 @@
 // they were stored; a tile shows only the top-left 64 x 64.
 #include "desk/tile_set.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <utility>
+#include <vector>
 
 namespace zormia {
 
@@ -254,6 +257,98 @@ const Images& images() {
     return held;
 }
 
+// ---- The face drawn from its shapes, at any scale ---------------------------------
+//
+// Here the tile is measured in continuous tile units: u across (0 at the left
+// edge, 64 at the right), v down. Tile pixel (x, y) covers [x, x + 1) x [y, y + 1)
+// and has its centre at (x + 0.5, y + 0.5). A piece of a picture is the part of
+// the rows top <= v < bottom whose key lies in [from, to), the key being u for
+// the upright ends of a band (a band across the whole width has an endless key
+// range), u + v for a strip running up to the right ("/") and u - v for one
+// running down to the right ("\"). A black edge line one pixel wide is a key
+// range one unit wide around the pixel centres it covers in the drawing above,
+// so the pieces sampled at the centres of the tile's own pixels give back that
+// drawing exactly, and sampled at the centres of smaller pixels they give the
+// same shapes with sharp edges at the finer grid.
+
+enum class Slant : std::uint8_t { Upright, Slash, Backslash };
+enum class Ink : std::uint8_t { Black, Lit, Unlit };
+
+struct Piece {
+    double top, bottom;  // rows
+    Slant slant;
+    double from, to;  // key range
+    Ink ink;
+
+    bool covers(double u, double v) const {
+        if (v < top || v >= bottom) return false;
+        const double key = slant == Slant::Upright ? u : slant == Slant::Slash ? u + v : u - v;
+        return key >= from && key < to;
+    }
+};
+
+constexpr double kEndless = 1e9;
+
+// The key range of a leg's pixels at distances first .. last from its inner line
+// (the distance d of the row-by-row drawing).
+std::pair<double, double> legKeys(const Leg& leg, double first, double last) {
+    // At a pixel centre u + v = x + y + 1 and u - v = x - y; on the inner line
+    // x = innerBase + innerSlope * y.
+    const double origin = leg.innerBase + (leg.innerSlope < 0 ? 1 : 0);
+    if (leg.direction > 0) return {origin + first - 0.5, origin + last + 0.5};
+    return {origin - last - 0.5, origin - first + 0.5};
+}
+
+Slant legSlant(const Leg& leg) {
+    return leg.innerSlope < 0 ? Slant::Slash : Slant::Backslash;
+}
+
+// The band's rows 27 .. 36 (black, colour, black) over the key range given.
+void addBand(std::vector<Piece>& pieces, Ink colour, Slant slant, double from, double to) {
+    pieces.push_back({27, 28, slant, from, to, Ink::Black});
+    pieces.push_back({28, 36, slant, from, to, colour});
+    pieces.push_back({36, 37, slant, from, to, Ink::Black});
+}
+
+// The pieces of a picture, later ones over earlier ones; shapes 7, 8 and 9 are
+// shape 6, mirrored where the picture is sampled.
+std::vector<Piece> piecesOf(const PictureSpec& spec) {
+    std::vector<Piece> pieces;
+    if (spec.shape == 1) {
+        addBand(pieces, Ink::Lit, Slant::Upright, -kEndless, kEndless);
+    } else if (spec.shape >= 6) {
+        // Rows 0 .. 36: black 27 - y, colour 28 - y .. 35 - y, black 36 - y.
+        pieces.push_back({0, 37, Slant::Slash, 27.5, 28.5, Ink::Black});
+        pieces.push_back({0, 37, Slant::Slash, 28.5, 36.5, Ink::Lit});
+        pieces.push_back({0, 37, Slant::Slash, 36.5, 37.5, Ink::Black});
+    } else {
+        const Leg leg = legOf(spec.shape);
+        const Slant slant = legSlant(leg);
+        const Ink legInk = spec.position == Position::Plus ? Ink::Unlit : Ink::Lit;
+        const double top = leg.firstRow, bottom = leg.lastRow + 1;
+        const auto inner = legKeys(leg, 0, 0);
+        const auto run = legKeys(leg, 1, leg.width);
+        const auto outer = legKeys(leg, leg.width + 1, leg.width + 1);
+        pieces.push_back({top, bottom, slant, inner.first, inner.second, Ink::Black});
+        pieces.push_back({top, bottom, slant, run.first, run.second, legInk});
+        pieces.push_back({top, bottom, slant, outer.first, outer.second, Ink::Black});
+        if (spec.position == Position::Plus) {
+            addBand(pieces, Ink::Lit, Slant::Upright, -kEndless, kEndless);
+        } else {
+            // Across the band: the rest of the straight unlit, the black 45-degree
+            // line, the leg's run through both black rows, and beyond it the leg
+            // carried on to the branching edge between the band's black rows.
+            const auto rest = legKeys(leg, -kEndless, -1);
+            const auto beyond = legKeys(leg, leg.width + 1, kEndless);
+            addBand(pieces, Ink::Unlit, slant, rest.first, rest.second);
+            pieces.push_back({27, 37, slant, inner.first, inner.second, Ink::Black});
+            pieces.push_back({27, 37, slant, run.first, run.second, Ink::Lit});
+            addBand(pieces, Ink::Lit, slant, beyond.first, beyond.second);
+        }
+    }
+    return pieces;
+}
+
 char lower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -281,6 +376,33 @@ const RgbImage& pictureImage(Picture picture, bool startupShade) {
     const Images& all = images();
     const auto i = static_cast<std::size_t>(picture);
     return startupShade ? all.startup[i] : all.regular[i];
+}
+
+RgbImage renderPicture(Picture picture, bool startupShade, double scale) {
+    if (!(scale > 0) || !std::isfinite(scale)) return {};
+    const PictureSpec& spec = kPictures[static_cast<std::size_t>(picture)];
+    const Colour unlit = startupShade ? kStartupUnlit : kUnlit;
+    const Colour inks[] = {kBlack, letterColour(spec.letter, unlit), unlit};
+    const bool flipRows = spec.shape == 7 || spec.shape == 9;
+    const bool flipColumns = spec.shape == 8 || spec.shape == 9;
+    const std::vector<Piece> pieces = piecesOf(spec);
+
+    // A hair below the product, so that 64 * 1.5 gives 96 and not 97 by rounding.
+    const int size = std::max(1, static_cast<int>(std::ceil(kSize * scale - 1e-9)));
+    Canvas canvas(size, kBackground);
+    for (int py = 0; py < size; ++py) {
+        double v = (py + 0.5) / scale;
+        if (flipRows) v = kSize - v;
+        for (int px = 0; px < size; ++px) {
+            double u = (px + 0.5) / scale;
+            if (flipColumns) u = kSize - u;
+            const Piece* top = nullptr;
+            for (const Piece& piece : pieces)
+                if (piece.covers(u, v)) top = &piece;
+            if (top) canvas.set(px, py, inks[static_cast<int>(top->ink)]);
+        }
+    }
+    return canvas.take();
 }
 
 }  // namespace zormia

@@ -47,4 +47,14 @@ struct RgbImage {
 // start-up look.
 const RgbImage& pictureImage(Picture picture, bool startupShade = false);
 
+// The picture's 64 x 64 face drawn from its shapes at `scale` image pixels per
+// tile pixel (2 for a screen with twice the desk's pixel density, 1.5 for one and
+// a half), ceil(64 * scale) pixels square. The bands are drawn as rectangles and
+// the 45-degree strips as parallelograms between their black edge lines; each
+// pixel takes the colour of the shape under its centre, so every edge stays
+// sharp at the new density and a diagonal steps by one image pixel per row. At
+// scale 1 it is pixel for pixel the top-left 64 x 64 of pictureImage(). Drawn
+// afresh on every call; scale must be positive.
+RgbImage renderPicture(Picture picture, bool startupShade, double scale);
+
 }  // namespace zormia

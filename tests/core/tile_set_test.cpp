@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace zormia {
 namespace {
@@ -296,6 +298,135 @@ TEST(TileSet, MinusPicturesCarryTheLegToTheBranchingEdge) {
     EXPECT_EQ(aw4mb.at(54, 27), kBlack);
     EXPECT_EQ(aw4mb.at(55, 27), kWhite);
     EXPECT_EQ(aw4mb.at(62, 27), kWhite);
+}
+
+// ---- The face drawn from its shapes at a finer scale ---------------------------------
+
+TEST(ScaledTileSet, AtScaleOneEveryPictureIsTheStoredFace) {
+    for (const Case& c : kCases) {
+        for (bool startup : {false, true}) {
+            SCOPED_TRACE(std::string(c.key) + (startup ? " start-up shade" : ""));
+            const RgbImage drawn = renderPicture(c.picture, startup, 1.0);
+            const RgbImage& stored = pictureImage(c.picture, startup);
+            ASSERT_EQ(drawn.width, 64);
+            ASSERT_EQ(drawn.height, 64);
+            int wrong = 0;
+            for (int y = 0; y < 64; ++y)
+                for (int x = 0; x < 64; ++x)
+                    if (drawn.at(x, y) != stored.at(x, y) && ++wrong <= 5)
+                        ADD_FAILURE()
+                            << "pixel (" << x << ", " << y << "): " << show(drawn.at(x, y))
+                            << " drawn, " << show(stored.at(x, y)) << " stored";
+            EXPECT_EQ(wrong, 0);
+        }
+    }
+}
+
+TEST(ScaledTileSet, SizeFollowsTheScale) {
+    const std::pair<double, int> cases[] = {{1.0, 64},  {1.25, 80}, {1.5, 96}, {2.0, 128},
+                                            {3.0, 192}, {1.1, 71},  {0.5, 32}};
+    for (const auto& [scale, size] : cases) {
+        const RgbImage image = renderPicture(Picture::AW1S, false, scale);
+        EXPECT_EQ(image.width, size) << scale;
+        EXPECT_EQ(image.height, size) << scale;
+        EXPECT_EQ(image.pixels.size(), static_cast<std::size_t>(size * size * 3)) << scale;
+    }
+    EXPECT_EQ(renderPicture(Picture::AW1S, false, 0.0).width, 0);
+    EXPECT_EQ(renderPicture(Picture::AW1S, false, -2.0).width, 0);
+}
+
+// Upright edges lie on whole tile pixels, so at any scale each pixel of a
+// straight band shows the tile pixel its centre falls in.
+TEST(ScaledTileSet, StraightBandKeepsItsRowsAtAnyScale) {
+    for (double scale : {1.25, 1.5, 2.0, 3.0}) {
+        for (const Case& c : {kCases[1], kCases[15]}) {  // aw1z, aw4pb
+            SCOPED_TRACE(std::string(c.key) + " at " + std::to_string(scale));
+            const RgbImage image = renderPicture(c.picture, false, scale);
+            for (int py = 0; py < image.height; ++py) {
+                const int y = static_cast<int>((py + 0.5) / scale);
+                if (y < 27 || y > 36) continue;  // the leg of aw4pb runs at 45 degrees
+                for (int px = 0; px < image.width; ++px) {
+                    const int x = static_cast<int>((px + 0.5) / scale);
+                    ASSERT_EQ(image.at(px, py), expected(c, x, y, kUnlit))
+                        << "pixel (" << px << ", " << py << ")";
+                }
+            }
+        }
+    }
+}
+
+// The runs of one colour in a row: where each starts and how long it is.
+struct ColourRun {
+    int start, length;
+    Colour colour;
+};
+std::vector<ColourRun> runsOf(const RgbImage& image, int y) {
+    std::vector<ColourRun> runs;
+    for (int x = 0; x < image.width; ++x) {
+        if (runs.empty() || runs.back().colour != image.at(x, y))
+            runs.push_back({x, 1, image.at(x, y)});
+        else
+            ++runs.back().length;
+    }
+    return runs;
+}
+
+// At twice the density a diagonal is not the 1x staircase blown up (two rows
+// alike, then a step of two): every row of the strip moves one pixel, with black
+// lines two pixels wide and sixteen pixels of colour between them.
+TEST(ScaledTileSet, DiagonalStepsOnePixelPerRowAtTwiceTheDensity) {
+    const RgbImage image = renderPicture(Picture::AW6Z, false, 2.0);
+    ASSERT_EQ(image.width, 128);
+    int previousStart = -1;
+    // Rows whose strip lies whole inside the tile: device rows 0 .. 54 (tile rows
+    // 0 .. 27 at the top of the strip's course).
+    for (int py = 0; py <= 54; ++py) {
+        SCOPED_TRACE("row " + std::to_string(py));
+        const std::vector<ColourRun> runs = runsOf(image, py);
+        std::vector<ColourRun> strip;
+        for (const ColourRun& run : runs)
+            if (run.colour != kBackground) strip.push_back(run);
+        ASSERT_EQ(strip.size(), 3u);
+        EXPECT_EQ(strip[0].colour, kBlack);
+        EXPECT_EQ(strip[0].length, 2);
+        EXPECT_EQ(strip[1].colour, kYellow);
+        EXPECT_EQ(strip[1].length, 16);
+        EXPECT_EQ(strip[2].colour, kBlack);
+        EXPECT_EQ(strip[2].length, 2);
+        if (previousStart >= 0) {
+            EXPECT_EQ(strip[0].start, previousStart - 1);
+        }
+        previousStart = strip[0].start;
+    }
+}
+
+// The mirrored shapes are the mirror images of shape 6 also at finer scales, and
+// the legs of the point shapes step one pixel per row as the diagonals do.
+TEST(ScaledTileSet, MirroredShapesAndLegsAtTwiceTheDensity) {
+    const RgbImage six = renderPicture(Picture::AW6C, false, 2.0);
+    const RgbImage seven = renderPicture(Picture::AW7C, false, 2.0);
+    const RgbImage eight = renderPicture(Picture::AW8C, false, 2.0);
+    const RgbImage nine = renderPicture(Picture::AW9C, false, 2.0);
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 128; ++x) {
+            ASSERT_EQ(seven.at(x, 127 - y), six.at(x, y)) << x << ", " << y;
+            ASSERT_EQ(eight.at(127 - x, y), six.at(x, y)) << x << ", " << y;
+            ASSERT_EQ(nine.at(127 - x, 127 - y), six.at(x, y)) << x << ", " << y;
+        }
+    }
+    // Shape 4's leg in device rows 0 .. 53: the inner black line along tile
+    // column 27 + y, two pixels wide, one pixel further right on every row.
+    const RgbImage aw4mz = renderPicture(Picture::AW4MZ, false, 2.0);
+    for (int py = 0; py < 54; ++py) {
+        SCOPED_TRACE("row " + std::to_string(py));
+        const int inner = 53 + py;
+        EXPECT_EQ(aw4mz.at(inner - 1, py), kBackground);
+        EXPECT_EQ(aw4mz.at(inner, py), kBlack);
+        EXPECT_EQ(aw4mz.at(inner + 1, py), kBlack);
+        EXPECT_EQ(aw4mz.at(inner + 2, py), kYellow);
+        EXPECT_EQ(aw4mz.at(inner + 17, py), kYellow);
+        EXPECT_EQ(aw4mz.at(inner + 18, py), kBlack);
+    }
 }
 
 }  // namespace
