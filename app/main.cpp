@@ -8,6 +8,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zormia"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zormia"));  // the menu entry's name
     zormia::Program program(zormia::Program::Mode::Interactive,
                             std::make_unique<zormia::FileCounterStore>());
     program.start();
