@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "app/about_windows.h"
+#include "app/bench_marks.h"
 #include "app/program_icon.h"
 #include "app/start_window.h"
 #include "desk/qt/pul_window.h"
@@ -46,7 +47,11 @@ Program::Program(Mode mode, std::unique_ptr<CounterStore> store)
     // The four windows, in the order in which the program creates them.
     start_ = std::make_unique<StartWindow>(
         timers_, [this] { return timeOfDay(); },
-        [this] { showWindow(focus_.find(QStringLiteral("PUL"))); }, [this] { terminate(); });
+        [this] {
+            benchmarks::mark("desk-open");
+            showWindow(focus_.find(QStringLiteral("PUL")));
+        },
+        [this] { terminate(); });
     desk_ = std::make_unique<Pul>(timers_, store_.get());
     DisplayClock clock{[this]() -> std::int64_t {
                            return mode_ == Mode::Interactive ? elapsed_.elapsed() : timers_.now();
@@ -85,7 +90,24 @@ Program::Program(Mode mode, std::unique_ptr<CounterStore> store)
         connect(&wallTimer_, &QTimer::timeout, this, &Program::syncWallClock);
         timers_.setScheduleListener([this] { scheduleWallClock(); });
         pulWindow_->setAnimated(true);
+        addBenchMarks();
     }
+}
+
+// The moments the benchmarks time (bench/), only with ZORMIA_BENCH_MARKS set.
+void Program::addBenchMarks() {
+    if (!benchmarks::marksOn()) return;
+    benchmarks::markFirstPaint(start_.get(), "start-painted");
+    PulWindow* desk = pulWindow_.get();
+    benchmarks::markFirstPaint(
+        desk, "desk-painted", [desk] { return benchmarks::coversAvailableArea(desk); },
+        [desk] {
+            // Where the harness clicks to start a request on the line block.
+            const QWidget* wbl = desk->elementWidget(ElementId::pwbla);
+            const QPoint at = wbl->mapTo(desk, wbl->rect().center());
+            benchmarks::note("zormia-place pwbla " + std::to_string(at.x()) + " " +
+                             std::to_string(at.y()));
+        });
 }
 
 Program::~Program() {
@@ -143,6 +165,10 @@ void Program::terminate() {
 }
 
 bool Program::eventFilter(QObject* watched, QEvent* event) {
+    // In virtual time nobody looks at the screen: a window paints when it is
+    // shown, and afterwards only when a picture of it is taken (QWidget::grab
+    // renders afresh), not after every change a script makes.
+    if (mode_ == Mode::Scripted && event->type() == QEvent::UpdateRequest) return true;
     if (event->type() == QEvent::Hide) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && !widget->isVisible()) {

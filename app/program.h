@@ -66,6 +66,7 @@ class Program : public QObject {
     void followPlatformFocus();
     void syncWallClock();
     void scheduleWallClock();
+    void addBenchMarks();
 
     Mode mode_;
     TimerService timers_;
