@@ -58,6 +58,9 @@ Program::Program(Mode mode, std::unique_ptr<CounterStore> store)
                        },
                        [this] { return timeOfDay(); }};
     pulWindow_ = std::make_unique<PulWindow>(*desk_, clock);
+    // A script clicks the desk's elements from its first line on; on screen they
+    // are built once the start window shows (see start()).
+    if (mode_ == Mode::Scripted) pulWindow_->build();
     about_ = std::make_unique<AboutBox>();
     description_ = std::make_unique<DescriptionWindow>();
     pulForm_ = std::make_unique<DeskForm>(*pulWindow_, *desk_, showMessage);
@@ -128,6 +131,16 @@ Program::~Program() {
 
 void Program::start() {
     showWindow(start_.get());
+    // The desk's element widgets are built right after the start window's first
+    // paint, while the trainee reads it, so that it appears as fast as a bare
+    // window does. The desk is built by then, or at the latest when it is shown.
+    if (mode_ == Mode::Interactive && !pulWindow_->built()) {
+        if (QWindow* handle = start_->windowHandle()) {
+            handle->installEventFilter(this);
+        } else {
+            pulWindow_->build();
+        }
+    }
 }
 
 QTime Program::timeOfDay() const {
@@ -137,6 +150,7 @@ QTime Program::timeOfDay() const {
 
 void Program::showWindow(FormWindow* window) {
     QWidget* w = window->widget();
+    if (w == pulWindow_.get()) pulWindow_->build();
     if (!w->isVisible()) {
         if (w == pulWindow_.get()) {
             w->showMaximized();
@@ -169,6 +183,12 @@ bool Program::eventFilter(QObject* watched, QEvent* event) {
     // shown, and afterwards only when a picture of it is taken (QWidget::grab
     // renders afresh), not after every change a script makes.
     if (mode_ == Mode::Scripted && event->type() == QEvent::UpdateRequest) return true;
+    if (event->type() == QEvent::Expose && watched == start_->windowHandle()) {
+        watched->removeEventFilter(this);
+        // The start window paints as this event is handled; the desk comes after.
+        QTimer::singleShot(0, this, [this] { pulWindow_->prepare(); });
+        return false;
+    }
     if (event->type() == QEvent::Hide) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && !widget->isVisible()) {

@@ -1,10 +1,13 @@
 #include "desk/qt/pul_window.h"
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTime>
+#include <QWindow>
 #include <algorithm>
 
 #include "desk/menus.h"
@@ -28,17 +31,17 @@ PulWindow::PulWindow(Pul& desk, DisplayClock clock) : desk_(desk), clock_(std::m
     scroll_->setBackgroundRole(QPalette::Window);
     scroll_->setAutoFillBackground(true);
     setCentralWidget(scroll_);
-    buildElements();
-    scroll_->setWidget(canvas());
 
     desk_.model().setListener([this](ElementId id) { elementChanged(id); });
 
     flashTimer_.setSingleShot(true);
     flashTimer_.setTimerType(Qt::PreciseTimer);
     connect(&flashTimer_, &QTimer::timeout, this, &PulWindow::flash);
-    clockTimer_.setInterval(1000);
+    clockTimer_.setSingleShot(true);
+    clockTimer_.setTimerType(Qt::PreciseTimer);
     connect(&clockTimer_, &QTimer::timeout, this, [this] {
-        if (isVisible()) elementWidget(ElementId::DRClock1)->update();
+        elementWidget(ElementId::DRClock1)->update();
+        scheduleClock();
     });
 
     // Restored, the window's outer bounds are 435 x 428 at (300, 241); it opens
@@ -47,10 +50,28 @@ PulWindow::PulWindow(Pul& desk, DisplayClock clock) : desk_(desk), clock_(std::m
     setWindowState(Qt::WindowMaximized);
 }
 
+void PulWindow::build() {
+    if (built_) return;
+    built_ = true;
+    buildElements();
+    scroll_->setWidget(canvas());
+}
+
+void PulWindow::prepare() {
+    build();
+    QImage image(canvas()->size(), QImage::Format_RGB32);
+    canvas()->render(&image);
+}
+
 void PulWindow::showEvent(QShowEvent* event) {
+    build();
     QMainWindow::showEvent(event);
+    startOrStopAnimation();
     // The desk opens maximised. Where no window manager carries that out (a bare
-    // X server), the window takes the screen's free area itself.
+    // X server), the window takes the screen's free area itself: at once when it
+    // appears without a frame around it (nobody manages it), or a little later
+    // when a window manager framed it but left it at its restored size.
+    if (!maximiseChecked_ && windowHandle()) windowHandle()->installEventFilter(this);
     QTimer::singleShot(300, this, [this] {
         const QScreen* screen = this->screen();
         if (!screen || !isVisible() || !(windowState() & Qt::WindowMaximized)) return;
@@ -58,6 +79,32 @@ void PulWindow::showEvent(QShowEvent* event) {
             setGeometry(screen->availableGeometry());
         }
     });
+}
+
+bool PulWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !maximiseChecked_ &&
+        windowHandle()->isExposed()) {
+        maximiseChecked_ = true;
+        windowHandle()->removeEventFilter(this);
+        const QScreen* screen = this->screen();
+        // Taken before the expose paints, so that the first paint is at full size.
+        if (screen && (windowState() & Qt::WindowMaximized) &&
+            windowHandle()->frameMargins().isNull() &&
+            frameGeometry().width() < screen->availableGeometry().width() / 2) {
+            setGeometry(screen->availableGeometry());
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void PulWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    startOrStopAnimation();
+}
+
+void PulWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) startOrStopAnimation();
 }
 
 void PulWindow::buildMenus() {
@@ -136,6 +183,7 @@ void PulWindow::buildElements() {
 }
 
 void PulWindow::elementChanged(ElementId id) {
+    if (!built_) return;  // build() takes the state as it is then
     const int i = static_cast<int>(id);
     if (views_[i]) views_[i]->sync();
     const ElementKind kind = spec(id).kind;
@@ -154,20 +202,39 @@ void PulWindow::elementChanged(ElementId id) {
 
 void PulWindow::setAnimated(bool animated) {
     animated_ = animated;
-    if (animated) {
-        clockTimer_.start();
-        scheduleFlash();
+    startOrStopAnimation();
+}
+
+bool PulWindow::onScreen() const {
+    return animated_ && isVisible() && !isMinimized();
+}
+
+// Hidden or minimised, nothing on the desk is seen: neither timer wakes the
+// program then. Shown again, the desk is repainted whole, lamps in the phase and
+// the clock at the time of that moment.
+void PulWindow::startOrStopAnimation() {
+    if (onScreen()) {
+        if (!clockTimer_.isActive()) scheduleClock();
+        if (!flashTimer_.isActive()) scheduleFlash();
     } else {
         clockTimer_.stop();
         flashTimer_.stop();
     }
 }
 
+// The clock's hands move when the local time passes a whole second: the timer
+// wakes up just after that moment, once a second, and repaints the clock alone.
+void PulWindow::scheduleClock() {
+    if (!onScreen()) return;
+    const QTime now = clock_.localTime ? clock_.localTime() : QTime::currentTime();
+    clockTimer_.start(1000 - now.msec() + 1);
+}
+
 // Lamps change between their on colour and grey at whole multiples of their
 // interval on the desk's clock; the timer wakes up at the next such moment only
 // while some lamp flashes, and repaints those lamps alone.
 void PulWindow::scheduleFlash() {
-    if (!animated_ || flashing_.empty()) return;
+    if (!onScreen() || flashing_.empty()) return;
     const std::int64_t now = clock_.elapsedMs();
     std::int64_t next = INT64_MAX;
     for (ElementId id : flashing_) {

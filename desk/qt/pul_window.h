@@ -21,9 +21,23 @@ namespace zormia {
 class PulWindow : public QMainWindow {
     Q_OBJECT
   public:
+    // Builds the window and its menus; the desk's element widgets come with
+    // build(), which the window runs itself at the latest when it is first shown.
     PulWindow(Pul& desk, DisplayClock clock);
 
+    // Creates the widget of every desk element in its start-up look (once). The
+    // window program runs it right after the start window is on screen, so that
+    // the start window appears as fast as a bare window does; the script runner
+    // at once.
+    void build();
+    bool built() const { return built_; }
+    // build(), then one paint of the desk off screen, so that the pictures the
+    // elements make once and the glyphs of the desk's type are ready before the
+    // desk is first shown.
+    void prepare();
+
     Pul& desk() { return desk_; }
+    // An element's widget; null before build().
     QWidget* elementWidget(ElementId id) const { return widgets_[static_cast<int>(id)]; }
     QAction* menuAction(const QString& name) const;  // main menu, popup menu and submenus
     QMenu* popupMenu() const { return popup_; }
@@ -35,13 +49,21 @@ class PulWindow : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     void buildElements();
     void elementChanged(ElementId id);
+    // Whether lamps flash and the clock runs on screen now: animated, shown and
+    // not minimised.
+    bool onScreen() const;
+    void startOrStopAnimation();
     void scheduleFlash();
     void flash();
+    void scheduleClock();
 
     Pul& desk_;
     DisplayClock clock_;
@@ -54,6 +76,8 @@ private:
     QTimer flashTimer_;
     QTimer clockTimer_;
     bool animated_ = false;
+    bool maximiseChecked_ = false;  // the first expose has been looked at
+    bool built_ = false;
 };
 
 }  // namespace zormia
