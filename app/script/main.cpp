@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,12 +19,21 @@
 
 namespace {
 
-// The script's screen is 1280 x 1024, so the maximised desk shows whole.
+// The script's screen is 1280 x 1024 logical pixels, so the maximised desk shows
+// whole, also under a scale factor (QT_SCALE_FACTOR=2 makes it 2560 x 2048
+// pixels).
 std::filesystem::path writeScreenConfig() {
+    double scale = 1.0;
+    if (const char* factor = std::getenv("QT_SCALE_FACTOR")) {
+        const double value = std::strtod(factor, nullptr);
+        if (value > 0 && value <= 16) scale = value;
+    }
     const auto path = std::filesystem::temp_directory_path() /
                       ("zormia-script-screen-" + std::to_string(getpid()) + ".json");
-    std::ofstream(path) << R"({"screens": [{"name": "desk", "x": 0, "y": 0, "width": 1280, )"
-                        << R"("height": 1024, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+    std::ofstream(path) << R"({"screens": [{"name": "desk", "x": 0, "y": 0, "width": )"
+                        << std::lround(1280 * scale) << R"(, "height": )"
+                        << std::lround(1024 * scale)
+                        << R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
     return path;
 }
 

@@ -68,6 +68,22 @@ std::optional<std::string> captionOf(const QWidget* widget) {
     return std::nullopt;
 }
 
+// A window's or an element's contents at scale 1. On a denser screen (a scale
+// factor of 1.5 or 2) a grab would hold the screen's pixels, so the widget is
+// painted once more into an image of one pixel per logical pixel.
+QImage snapshot(QWidget* widget) {
+    if (widget->devicePixelRatioF() == 1.0) return widget->grab().toImage();
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget->render(&image);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(row[x]) != 255) return image;
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 }  // namespace
 
 ScriptRunner::ScriptRunner(Program& program, std::string scriptName, std::ostream& out,
@@ -367,8 +383,7 @@ std::optional<ScriptRunner::Failure> ScriptRunner::shot(const std::string& name,
     QWidget* widget = findElement(name);
     if (!widget) return Failure{2, "unknown element or window '" + name + "'"};
     settle();
-    const QPixmap pixmap = widget->grab();
-    if (!pixmap.save(QString::fromStdString(file), "PNG")) {
+    if (!snapshot(widget).save(QString::fromStdString(file), "PNG")) {
         return Failure{2, "cannot write '" + file + "'"};
     }
     return std::nullopt;

@@ -43,12 +43,11 @@ void HemisphereButton::resizeEvent(QResizeEvent*) {
     down_ = QPixmap();
 }
 
-QPixmap HemisphereButton::render(bool pressed) const {
+QPixmap HemisphereButton::render(bool pressed, qreal ratio) const {
     const ElementAttrs& a = row().attrs;
     const QColor bright = toQColor(a.colour, Qt::white);
     const QColor dark = toQColor(a.colour2, Qt::black);
-    QPixmap pixmap(size());
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = surfaceFor(size(), ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -76,9 +75,10 @@ QPixmap HemisphereButton::render(bool pressed) const {
 }
 
 void HemisphereButton::paintEvent(QPaintEvent*) {
-    QPixmap& look = isDown() ? down_ : up_;
-    if (look.isNull()) look = render(isDown());
     QPainter p(this);
+    const qreal ratio = paintRatio(p);
+    QPixmap& look = isDown() ? down_ : up_;
+    if (look.isNull() || look.devicePixelRatio() != ratio) look = render(isDown(), ratio);
     p.drawPixmap(0, 0, look);
 }
 

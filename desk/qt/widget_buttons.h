@@ -24,8 +24,8 @@ class HemisphereButton : public QAbstractButton, public ElementWidget {
     void resizeEvent(QResizeEvent*) override;
 
   private:
-    QPixmap render(bool pressed) const;
-    QPixmap up_, down_;  // the two looks, drawn on first use
+    QPixmap render(bool pressed, qreal ratio) const;
+    QPixmap up_, down_;  // the two looks, drawn on first use at the screen's density
 };
 
 // The square "+"/"-" button of a set of points.
@@ -56,6 +56,9 @@ class ToggleButton : public QAbstractButton, public ElementWidget {
     Q_OBJECT
   public:
     ToggleButton(ElementId id, const DeskModel& model, QWidget* parent);
+
+    // Whether the button paints itself down.
+    bool shownDown() const { return shownDown_; }
 
   protected:
     void paintEvent(QPaintEvent*) override;

@@ -29,8 +29,8 @@ void ClockWidget::resizeEvent(QResizeEvent*) {
     face_ = QPixmap();
 }
 
-void ClockWidget::renderFace() {
-    face_ = QPixmap(size());
+void ClockWidget::renderFace(qreal ratio) {
+    face_ = surfaceFor(size(), ratio);
     QPainter p(&face_);
     p.fillRect(rect(), toQColor(row().attrs.colour, toQColor(colour::navy)));
     drawBevel(p, rect(), Bevel::Lowered);
@@ -46,9 +46,10 @@ void ClockWidget::renderFace() {
 }
 
 void ClockWidget::paintEvent(QPaintEvent*) {
-    if (face_.isNull()) renderFace();
     const QTime t = shownTime();
     QPainter p(this);
+    const qreal ratio = paintRatio(p);
+    if (face_.isNull() || face_.devicePixelRatio() != ratio) renderFace(ratio);
     p.drawPixmap(0, 0, face_);
 
     // The time as text in the lower half of the face, under the hands.

@@ -25,10 +25,10 @@ class ClockWidget : public QWidget, public ElementWidget {
     void resizeEvent(QResizeEvent*) override;
 
   private:
-    void renderFace();
+    void renderFace(qreal ratio);
 
     DisplayClock clock_;  // a copy: the caller's may be a temporary
-    QPixmap face_;        // border, face and scale; they never change
+    QPixmap face_;        // border, face and scale at the screen's density
 };
 
 }  // namespace zormia

@@ -40,11 +40,11 @@ void GradPanelWidget::resizeEvent(QResizeEvent*) {
     surface_ = QPixmap();
 }
 
-void GradPanelWidget::render() {
+void GradPanelWidget::render(qreal ratio) {
     const ElementAttrs& a = row().attrs;
     const QColor start = toQColor(a.colour, Qt::white);
     const QColor end = toQColor(a.colour2, Qt::black);
-    surface_ = QPixmap(size());
+    surface_ = surfaceFor(size(), ratio);
     QPainter p(&surface_);
     switch (a.shading) {
         case Shading::Down: {
@@ -79,9 +79,12 @@ void GradPanelWidget::render() {
 }
 
 void GradPanelWidget::paintEvent(QPaintEvent* event) {
-    if (surface_.isNull()) render();
     QPainter p(this);
-    p.drawPixmap(event->rect(), surface_, event->rect());
+    const qreal ratio = paintRatio(p);
+    if (surface_.isNull() || surface_.devicePixelRatio() != ratio) render(ratio);
+    // Only the part to repaint; the source is in the surface's device pixels.
+    const QRectF area(event->rect());
+    p.drawPixmap(area, surface_, QRectF(area.topLeft() * ratio, area.size() * ratio));
 }
 
 ShapeWidget::ShapeWidget(ElementId id, const DeskModel& model, QWidget* parent)

@@ -41,8 +41,8 @@ class GradPanelWidget : public QWidget, public ElementWidget {
     void resizeEvent(QResizeEvent*) override;
 
   private:
-    void render();
-    QPixmap surface_;  // the shading, edge and caption; they never change
+    void render(qreal ratio);
+    QPixmap surface_;  // the shading, edge and caption at the screen's density
 };
 
 // A filled rectangle with a 1-pixel outline.

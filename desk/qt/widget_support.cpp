@@ -1,6 +1,8 @@
 #include "desk/qt/widget_support.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <cmath>
 
 namespace zormia {
 
@@ -13,6 +15,23 @@ void drawBevel(QPainter& p, const QRect& r, Bevel bevel) {
     p.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
     p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
     p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+}
+
+qreal paintRatio(const QPainter& p) {
+    // The engine's device is the one painted on: the screen's backing store, or
+    // the image of QWidget::render() (p.device() would name the widget itself).
+    if (const QPaintEngine* engine = p.paintEngine(); engine && engine->paintDevice()) {
+        return engine->paintDevice()->devicePixelRatioF();
+    }
+    return p.device() ? p.device()->devicePixelRatioF() : 1.0;
+}
+
+QPixmap surfaceFor(QSize size, qreal ratio) {
+    QPixmap pixmap(static_cast<int>(std::ceil(size.width() * ratio - 1e-9)),
+                   static_cast<int>(std::ceil(size.height() * ratio - 1e-9)));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
 }
 
 void ElementWidget::setUp(QWidget* self) {

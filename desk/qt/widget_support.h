@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QRect>
 #include <QWidget>
 
@@ -35,6 +36,16 @@ inline const QColor kButtonFace{192, 192, 192};
 inline QFont rowFont(const ElementAttrs& attrs) {
     return deskFont(attrs.fontPx, attrs.bold);
 }
+
+// Device pixels per logical pixel of what `p` paints on: the screen's density
+// while a widget paints on screen (1.5 at 150 %), that of the image a widget is
+// rendered into for a snapshot. Looks that a widget keeps are drawn at this
+// ratio, never at 1 and then scaled up.
+qreal paintRatio(const QPainter& p);
+
+// A transparent pixmap covering `size` logical pixels at `ratio` device pixels
+// per logical pixel; a painter on it draws in logical pixels.
+QPixmap surfaceFor(QSize size, qreal ratio);
 
 // A 1-pixel bevel just inside `r`: raised is light on the top and left edges and
 // dark on the bottom and right, lowered the reverse.

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTime>
 #include <QWidget>
+#include <QtMath>
 #include <climits>
 #include <functional>
 #include <map>
@@ -51,6 +52,18 @@ class WidgetsTest : public ::testing::Test {
     }
 
     QImage render(std::string_view name) { return widget(name)->grab().toImage(); }
+
+    // The widget painted as on a screen of `ratio` device pixels per logical
+    // pixel (the image's pixel ratio), on a transparent ground.
+    QImage renderAt(std::string_view name, qreal ratio) {
+        QWidget* w = widget(name);
+        QImage image(qCeil(w->width() * ratio), qCeil(w->height() * ratio),
+                     QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        w->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        return image;
+    }
 
     QRgb centre(std::string_view name) {
         const QImage image = render(name);
@@ -332,6 +345,111 @@ TEST_F(WidgetsTest, ClockShowsTheLocalTimeItIsGiven) {
     EXPECT_NE(render("DRClock1"), ten);
     time_ = QTime(10, 0, 0, 700);
     EXPECT_EQ(render("DRClock1"), ten) << "the clock shows the time to the second";
+}
+
+// ---- Denser screens (150 %, 200 %) ----------------------------------------------
+
+// Aligned 2 x 2 blocks whose four pixels are not all alike. A picture drawn at
+// one pixel per logical pixel and blown up to two has none.
+int unevenBlocks(const QImage& image) {
+    int uneven = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
+                image.pixel(x + 1, y + 1) != p) {
+                ++uneven;
+            }
+        }
+    }
+    return uneven;
+}
+
+QImage fromRgb(const RgbImage& rgb) {
+    return QImage(rgb.pixels.data(), rgb.width, rgb.height, rgb.width * 3, QImage::Format_RGB888)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+TEST_F(WidgetsTest, TileOnADenserScreenIsDrawnFromItsShapes) {
+    struct Case {
+        const char* tile;
+        Picture picture;
+        bool startup;
+    } cases[] = {
+        {"im3", Picture::AW7S, true},    // the start-up diagonal
+        {"im6", Picture::AW4MC, false},  // points minus, red
+    };
+    for (const Case& c : cases) {
+        if (!c.startup) {
+            model_.showPicture(idOf(c.tile), c.picture);
+            view(c.tile).sync();
+        }
+        for (qreal ratio : {1.5, 2.0, 1.0}) {
+            SCOPED_TRACE(std::string(c.tile) + " at " + std::to_string(ratio));
+            const QImage shown = renderAt(c.tile, ratio);
+            const QImage want = fromRgb(renderPicture(c.picture, c.startup, ratio));
+            ASSERT_EQ(shown.size(), want.size());
+            for (int y = 0; y < want.height(); ++y) {
+                for (int x = 0; x < want.width(); ++x) {
+                    ASSERT_EQ(shown.pixel(x, y), want.pixel(x, y)) << "at " << x << ", " << y;
+                }
+            }
+        }
+    }
+    // At 1 that is the stored picture: its pixels stay exactly as they were.
+    const QImage shown = renderAt("im3", 1.0);
+    const RgbImage& stored = pictureImage(Picture::AW7S, true);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            const auto [r, g, b] = stored.at(x, y);
+            ASSERT_EQ(shown.pixel(x, y), qRgb(r, g, b)) << "at " << x << ", " << y;
+        }
+    }
+}
+
+// At twice the density every element drawn from shapes, curves or text shows
+// detail finer than a logical pixel: none is a 1x picture blown up.
+TEST_F(WidgetsTest, NothingIsABlownUpPictureAtTwiceTheDensity) {
+    for (const char* name : {"im3", "Image2", "Image5", "ALed6", "ALed34", "psa", "pszd", "z1ab",
+                             "lia", "DRClock1", "GradPan1", "GradPan2", "Label3D6", "BoxLabel2"}) {
+        SCOPED_TRACE(name);
+        const QImage image = renderAt(name, 2.0);
+        ASSERT_EQ(image.size(), widget(name)->size() * 2);
+        EXPECT_GT(unevenBlocks(image), 0);
+    }
+}
+
+// A lamp's round edge blends into its ground at every density: at twice the
+// density the blended ring is about twice as long in pixels; blown up from 1x it
+// would be four times as many pixels.
+TEST_F(WidgetsTest, LampEdgeStaysSmoothAtTwiceTheDensity) {
+    const auto blended = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (const int a = qAlpha(image.pixel(x, y)); a > 0 && a < 255) ++count;
+        return count;
+    };
+    const int at1 = blended(renderAt("ALed6", 1.0));
+    const QImage image = renderAt("ALed6", 2.0);
+    const int at2 = blended(image);
+    EXPECT_GT(at1, 0);
+    EXPECT_GT(at2, at1);
+    EXPECT_LT(at2, 3 * at1);
+    EXPECT_EQ(image.pixel(16, 18), qRgb(255, 0, 0)) << "the lit lamp's middle";
+}
+
+// Looks a widget keeps are drawn again for another density and are the same as
+// before on coming back.
+TEST_F(WidgetsTest, KeptLooksFollowTheDensityTheyArePaintedAt) {
+    for (const char* name : {"psa", "GradPan1", "DRClock1"}) {
+        SCOPED_TRACE(name);
+        const QImage at1 = renderAt(name, 1.0);
+        const QImage at2 = renderAt(name, 2.0);
+        EXPECT_EQ(at2.size(), at1.size() * 2);
+        EXPECT_GT(unevenBlocks(at2), 0);
+        EXPECT_EQ(renderAt(name, 1.0), at1);
+    }
 }
 
 }  // namespace
