@@ -53,8 +53,12 @@ Program::Program(Mode mode, std::unique_ptr<CounterStore> store)
         },
         [this] { terminate(); });
     desk_ = std::make_unique<Pul>(timers_, store_.get());
+    // On screen, lamps flash in phase with the wall clock's seconds, so that
+    // they change together with the desk clock's second hand; in a script, with
+    // the virtual time.
     DisplayClock clock{[this]() -> std::int64_t {
-                           return mode_ == Mode::Interactive ? elapsed_.elapsed() : timers_.now();
+                           return mode_ == Mode::Interactive ? QDateTime::currentMSecsSinceEpoch()
+                                                             : timers_.now();
                        },
                        [this] { return timeOfDay(); }};
     pulWindow_ = std::make_unique<PulWindow>(*desk_, clock);

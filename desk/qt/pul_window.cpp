@@ -34,15 +34,9 @@ PulWindow::PulWindow(Pul& desk, DisplayClock clock) : desk_(desk), clock_(std::m
 
     desk_.model().setListener([this](ElementId id) { elementChanged(id); });
 
-    flashTimer_.setSingleShot(true);
-    flashTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&flashTimer_, &QTimer::timeout, this, &PulWindow::flash);
-    clockTimer_.setSingleShot(true);
-    clockTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&clockTimer_, &QTimer::timeout, this, [this] {
-        elementWidget(ElementId::DRClock1)->update();
-        scheduleClock();
-    });
+    animationTimer_.setSingleShot(true);
+    animationTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&animationTimer_, &QTimer::timeout, this, &PulWindow::animate);
 
     // Restored, the window's outer bounds are 435 x 428 at (300, 241); it opens
     // maximised.
@@ -193,10 +187,10 @@ void PulWindow::elementChanged(ElementId id) {
     const bool flashes = s.on && s.blink;
     if (flashes && it == flashing_.end()) {
         flashing_.push_back(id);
-        scheduleFlash();
+        scheduleAnimation();
     } else if (!flashes && it != flashing_.end()) {
         flashing_.erase(it);
-        if (flashing_.empty()) flashTimer_.stop();
+        scheduleAnimation();
     }
 }
 
@@ -209,44 +203,47 @@ bool PulWindow::onScreen() const {
     return animated_ && isVisible() && !isMinimized();
 }
 
-// Hidden or minimised, nothing on the desk is seen: neither timer wakes the
-// program then. Shown again, the desk is repainted whole, lamps in the phase and
+// Hidden or minimised, nothing on the desk is seen: the program does not wake
+// for it then. Shown again, the desk is repainted whole, lamps in the phase and
 // the clock at the time of that moment.
 void PulWindow::startOrStopAnimation() {
-    if (onScreen()) {
-        if (!clockTimer_.isActive()) scheduleClock();
-        if (!flashTimer_.isActive()) scheduleFlash();
-    } else {
-        clockTimer_.stop();
-        flashTimer_.stop();
+    if (!onScreen()) {
+        animationTimer_.stop();
+    } else if (!animationTimer_.isActive()) {
+        scheduleAnimation();
     }
 }
 
-// The clock's hands move when the local time passes a whole second: the timer
-// wakes up just after that moment, once a second, and repaints the clock alone.
-void PulWindow::scheduleClock() {
-    if (!onScreen()) return;
-    const QTime now = clock_.localTime ? clock_.localTime() : QTime::currentTime();
-    clockTimer_.start(1000 - now.msec() + 1);
-}
-
-// Lamps change between their on colour and grey at whole multiples of their
-// interval on the desk's clock; the timer wakes up at the next such moment only
-// while some lamp flashes, and repaints those lamps alone.
-void PulWindow::scheduleFlash() {
-    if (!onScreen() || flashing_.empty()) return;
+// What moves on the desk by itself: a flashing lamp changes its look at whole
+// multiples of its interval on the display clock, the clock's hands at whole
+// seconds of the local time. One timer wakes the program just after the next
+// such moment and repaints only what changed then. On screen the display clock
+// is the wall clock, so lamps flashing in whole or half seconds change together
+// with the second hand: with lamps flashing the program wakes twice a second.
+void PulWindow::scheduleAnimation() {
+    if (!onScreen()) {
+        animationTimer_.stop();
+        return;
+    }
     const std::int64_t now = clock_.elapsedMs();
-    std::int64_t next = INT64_MAX;
+    nextFlash_ = INT64_MAX;
     for (ElementId id : flashing_) {
         const std::int64_t interval = std::max(1, desk_.model().state(id).interval);
-        next = std::min(next, (now / interval + 1) * interval);
+        nextFlash_ = std::min(nextFlash_, (now / interval + 1) * interval);
     }
-    flashTimer_.start(static_cast<int>(std::max<std::int64_t>(0, next - now)));
+    const QTime time = clock_.localTime ? clock_.localTime() : QTime::currentTime();
+    nextSecond_ = now + 1000 - time.msec();
+    // A millisecond late rather than early: the look is taken at paint time.
+    animationTimer_.start(static_cast<int>(std::min(nextFlash_, nextSecond_) - now + 1));
 }
 
-void PulWindow::flash() {
-    for (ElementId id : flashing_) elementWidget(id)->update();
-    scheduleFlash();
+void PulWindow::animate() {
+    const std::int64_t now = clock_.elapsedMs();
+    if (now >= nextFlash_) {
+        for (ElementId id : flashing_) elementWidget(id)->update();
+    }
+    if (now >= nextSecond_) elementWidget(ElementId::DRClock1)->update();
+    scheduleAnimation();
 }
 
 }  // namespace zormia

@@ -61,9 +61,8 @@ class PulWindow : public QMainWindow {
     // not minimised.
     bool onScreen() const;
     void startOrStopAnimation();
-    void scheduleFlash();
-    void flash();
-    void scheduleClock();
+    void scheduleAnimation();
+    void animate();
 
     Pul& desk_;
     DisplayClock clock_;
@@ -73,8 +72,9 @@ class PulWindow : public QMainWindow {
     QMenu* popup_ = nullptr;
     std::vector<QAction*> actions_;
     std::vector<ElementId> flashing_;  // lamps that are lit and flash
-    QTimer flashTimer_;
-    QTimer clockTimer_;
+    QTimer animationTimer_;            // flashing lamps and the clock, while on screen
+    std::int64_t nextFlash_ = 0;       // on the display clock: the next change of a lamp
+    std::int64_t nextSecond_ = 0;      // and the next second of the clock
     bool animated_ = false;
     bool maximiseChecked_ = false;  // the first expose has been looked at
     bool built_ = false;
