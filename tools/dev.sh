@@ -2,7 +2,8 @@
 # Sets up, builds and runs Zormia on Debian 12.
 #   tools/dev.sh run     build and start the simulator
 #   tools/dev.sh test    build with the sanitizers and run the whole test suite
-#   tools/dev.sh bench   build optimised and run the benchmarks
+#   tools/dev.sh bench   build optimised and run the benchmarks (tools/bench.py; pass
+#                        --quick for a short look, --help for the rest)
 #   tools/dev.sh package build optimised and make the Debian package (build/package/*.deb)
 # Missing Debian packages are installed first (through sudo when not root).
 set -euo pipefail
@@ -20,6 +21,7 @@ packages=(
 install_missing() {
     local missing=()
     [ "${1:-}" = package ] && packages+=(dpkg-dev file)
+    [ "${1:-}" = bench ] && packages+=(python3)
     for p in "${packages[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$p")
@@ -55,9 +57,10 @@ case "${1:-}" in
         exec ctest --output-on-failure -j "$jobs" --timeout 1200
         ;;
     bench)
-        install_missing
-        build build/bench -DCMAKE_BUILD_TYPE=Release -DZORMIA_TESTS=OFF
-        exec build/bench/bench/core_bench
+        install_missing bench
+        build build/bench -DCMAKE_BUILD_TYPE=Release -DZORMIA_TESTS=OFF -DZORMIA_BENCH=ON
+        shift
+        exec python3 tools/bench.py --build build/bench "$@"
         ;;
     package)
         install_missing package
