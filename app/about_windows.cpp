@@ -25,11 +25,13 @@ AboutBox::AboutBox() {
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(2);
     panel->setGeometry(8, 7, 292, 274);
+    panel->setAccessibleName(windowTitle());
 
     auto* icon = new QLabel(panel);
     icon->setObjectName(QStringLiteral("ProgramIcon"));
     icon->setGeometry(8, 8, 65, 57);
     icon->setPixmap(programIcon().pixmap(32, 32).scaled(65, 57));
+    icon->setAccessibleName(QStringLiteral("Ikona programu"));
 
     addPlainLabel(panel, "ProductName", QRect(88, 16, 151, 13),
                   QStringLiteral("Tremix stacji \"ZORMIA\""));
@@ -105,6 +107,7 @@ DescriptionWindow::DescriptionWindow() {
     memo->setFocusPolicy(Qt::ClickFocus);  // skipped by the Tab key
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setPlainText(notes().join(u'\n'));
+    memo->setAccessibleName(windowTitle());
 
     auto* close = new QPushButton(QStringLiteral("ZAMKNIJ"), this);
     close->setObjectName(QStringLiteral("Button1"));

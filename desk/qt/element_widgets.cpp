@@ -1,5 +1,6 @@
 #include "desk/qt/element_widgets.h"
 
+#include "desk/qt/accessibility.h"
 #include "desk/qt/widget_buttons.h"
 #include "desk/qt/widget_clock.h"
 #include "desk/qt/widget_counter.h"
@@ -22,6 +23,7 @@ bool flashPhaseLit(std::int64_t elapsedMs, int intervalMs) {
 
 QWidget* createElementWidget(ElementId id, const DeskModel& model, const DisplayClock& clock,
                              QWidget* parent) {
+    installElementAccessibility();
     switch (spec(id).kind) {
         case ElementKind::Canvas:
             return new CanvasWidget(id, model, parent);

@@ -1,5 +1,6 @@
 #include "desk/qt/widget_buttons.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -157,7 +158,13 @@ bool ToggleButton::takeLook() {
     const QString caption = captionOf(s);
     if (caption == text() && s.down == shownDown_) return false;
     setText(caption);
-    shownDown_ = s.down;
+    if (s.down != shownDown_) {
+        shownDown_ = s.down;
+        QAccessible::State checked;
+        checked.checked = true;
+        QAccessibleStateChangeEvent event(this, checked);
+        QAccessible::updateAccessibility(&event);
+    }
     return true;
 }
 

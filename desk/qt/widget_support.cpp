@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "desk/qt/accessibility.h"
+
 namespace zormia {
 
 void drawBevel(QPainter& p, const QRect& r, Bevel bevel) {
@@ -47,6 +49,13 @@ void ElementWidget::setUp(QWidget* self) {
     const ElementState& s = state();
     self->setEnabled(s.enabled);
     if (!self->isWindow()) self->setVisible(s.visible);
+    updateAccessibleName();
+}
+
+void ElementWidget::updateAccessibleName() {
+    // Setting a new name tells assistive technology that it changed.
+    const QString name = accessibleName(id_, state());
+    if (name != self_->accessibleName()) self_->setAccessibleName(name);
 }
 
 void ElementWidget::sync() {
@@ -57,6 +66,7 @@ void ElementWidget::sync() {
     if (!self_->isWindow() && self_->isHidden() == s.visible) self_->setVisible(s.visible);
     if (self_->testAttribute(Qt::WA_Disabled) == s.enabled) self_->setEnabled(s.enabled);
     if (takeLook()) self_->update();
+    updateAccessibleName();
 }
 
 }  // namespace zormia

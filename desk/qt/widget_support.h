@@ -62,8 +62,9 @@ class ElementWidget : public ElementView {
     const ElementState& state() const { return model_.state(id_); }
 
     // Shows or hides, enables or disables the widget, then repaints it when
-    // takeLook() says its look changed. A widget without a parent (the canvas
-    // before the window takes it in) is shown by its owner, never here.
+    // takeLook() says its look changed and renames it where its accessible name
+    // tells its state. A widget without a parent (the canvas before the window
+    // takes it in) is shown by its owner, never here.
     void sync() override;
 
   protected:
@@ -72,6 +73,8 @@ class ElementWidget : public ElementView {
     void setUp(QWidget* self);
     // Copies from the state what the widget draws; true when that changed.
     virtual bool takeLook() { return false; }
+    // Names the widget for assistive technology after what the element shows now.
+    void updateAccessibleName();
 
   private:
     QWidget* self_ = nullptr;
