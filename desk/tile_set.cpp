@@ -240,23 +240,6 @@ RgbImage draw(Picture picture, bool startupShade) {
     return canvas.take();
 }
 
-struct Images {
-    std::array<RgbImage, kPictureCount> regular;
-    std::array<RgbImage, kPictureCount> startup;
-};
-
-const Images& images() {
-    static const Images held = [] {
-        Images all;
-        for (int i = 0; i < kPictureCount; ++i) {
-            all.regular[i] = draw(static_cast<Picture>(i), false);
-            all.startup[i] = draw(static_cast<Picture>(i), true);
-        }
-        return all;
-    }();
-    return held;
-}
-
 // ---- The face drawn from its shapes, at any scale ---------------------------------
 //
 // Here the tile is measured in continuous tile units: u across (0 at the left
@@ -373,9 +356,12 @@ std::optional<Picture> pictureForKey(std::string_view key) {
 }
 
 const RgbImage& pictureImage(Picture picture, bool startupShade) {
-    const Images& all = images();
-    const auto i = static_cast<std::size_t>(picture);
-    return startupShade ? all.startup[i] : all.regular[i];
+    // Each picture is drawn the first time it is asked for and kept: a desk shows
+    // a dozen of the 78 pictures and shades, and none of them ever changes.
+    static std::array<RgbImage, 2 * kPictureCount> held;
+    RgbImage& image = held[static_cast<std::size_t>(picture) * 2 + (startupShade ? 1 : 0)];
+    if (image.pixels.empty()) image = draw(picture, startupShade);
+    return image;
 }
 
 RgbImage renderPicture(Picture picture, bool startupShade, double scale) {
