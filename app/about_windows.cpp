@@ -92,6 +92,7 @@ const QStringList& DescriptionWindow::notes() {
 }
 
 DescriptionWindow::DescriptionWindow() {
+    installWindowAccessibility();
     setObjectName(QStringLiteral("op"));
     setWindowTitle(QStringLiteral("OPIS PROGRAMU"));
     setWindowFlags(Qt::Window);

@@ -1,11 +1,37 @@
 #include "app/form_widgets.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QToolButton>
 
 namespace zormia {
+
+namespace {
+
+QAccessibleInterface* plainWindowFactory(const QString& key, QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    const QMetaObject* type = object->metaObject();
+    // Asked for the most derived class only, and only for a window built
+    // straight on QWidget: dialogs and main windows have their own interfaces.
+    if (!widget->isWindow() || key != QLatin1String(type->className()) ||
+        type->superClass() != &QWidget::staticMetaObject) {
+        return nullptr;
+    }
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
+}  // namespace
+
+void installWindowAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(plainWindowFactory);
+        return true;
+    }();
+    (void)installed;
+}
 
 void setClientSize(QWidget* window, QSize outer) {
     // Before the window is shown its frame is unknown; the frame a shown window

@@ -15,6 +15,7 @@ StartWindow::StartWindow(TimerService& timers, std::function<QTime()> timeOfDay,
     : timeOfDay_(std::move(timeOfDay)),
       onStart_(std::move(onStart)),
       onTerminate_(std::move(onTerminate)) {
+    installWindowAccessibility();
     setObjectName(QStringLiteral("START"));
     setWindowTitle(QStringLiteral("Stacja   \"ZORMIA\""));
     // A sizeable window with a system menu and a minimise box, no maximise box.

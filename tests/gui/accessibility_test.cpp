@@ -194,8 +194,9 @@ TEST_F(DeskAccessibility, PressActionClicksOnlyAnEnabledButton) {
     EXPECT_TRUE(accessible(widget("ALed6"))->actionInterface()->actionNames().isEmpty());
 }
 
-// Every named element of the plain windows has an accessible name: its caption,
-// or for the icon and the memo what they are.
+// The plain windows are windows named by their captions, and every named element
+// in them has an accessible name: its caption, or for the icon and the memo
+// what they are.
 TEST(WindowAccessibility, EveryNamedElementOfThePlainWindowsHasAName) {
     TimerService timers;
     StartWindow start(
@@ -203,8 +204,14 @@ TEST(WindowAccessibility, EveryNamedElementOfThePlainWindowsHasAName) {
     start.formActivate();  // shows the time
     AboutBox about;
     DescriptionWindow description;
-    for (QWidget* window : std::initializer_list<QWidget*>{&start, &about, &description}) {
-        EXPECT_FALSE(nameOf(window).empty());
+    const std::pair<QWidget*, QAccessible::Role> windows[] = {
+        {&start, QAccessible::Window},
+        {&about, QAccessible::Dialog},
+        {&description, QAccessible::Window},
+    };
+    for (const auto& [window, role] : windows) {
+        EXPECT_EQ(accessible(window)->role(), role);
+        EXPECT_EQ(nameOf(window), window->windowTitle().toStdString());
         for (QWidget* child : window->findChildren<QWidget*>()) {
             const QString objectName = child->objectName();
             if (objectName.isEmpty() || objectName.startsWith(QStringLiteral("qt_"))) continue;
