@@ -65,22 +65,20 @@ Program::Program(Mode mode, std::unique_ptr<CounterStore> store)
     // A script clicks the desk's elements from its first line on; on screen they
     // are built once the start window shows (see start()).
     if (mode_ == Mode::Scripted) pulWindow_->build();
-    about_ = std::make_unique<AboutBox>();
-    description_ = std::make_unique<DescriptionWindow>();
     pulForm_ = std::make_unique<DeskForm>(*pulWindow_, *desk_, showMessage);
 
     focus_.addWindow(start_.get());
     focus_.addWindow(pulForm_.get());
-    focus_.addWindow(about_.get());
-    focus_.addWindow(description_.get());
-    for (FormWindow* form :
-         {static_cast<FormWindow*>(start_.get()), pulForm_.get(),
-          static_cast<FormWindow*>(about_.get()), static_cast<FormWindow*>(description_.get())}) {
+    for (FormWindow* form : {static_cast<FormWindow*>(start_.get()), pulForm_.get()}) {
         form->widget()->installEventFilter(this);
     }
+    // The About and description windows stay hidden until the desk's menu asks
+    // for them, and nothing of theirs runs before: on screen their widgets are
+    // made then, a script has them from the start.
+    if (mode_ == Mode::Scripted) createHelpWindows();
 
-    desk_->showDescription = [this] { showWindow(description_.get()); };
-    desk_->showAbout = [this] { showWindow(about_.get()); };
+    desk_->showDescription = [this] { showWindow(&descriptionWindow()); };
+    desk_->showAbout = [this] { showWindow(&aboutBox()); };
 
     if (mode_ == Mode::Interactive) {
         showMessage = [this](const QString& text) {
@@ -117,13 +115,34 @@ void Program::addBenchMarks() {
         });
 }
 
+void Program::createHelpWindows() {
+    if (about_) return;
+    about_ = std::make_unique<AboutBox>();
+    description_ = std::make_unique<DescriptionWindow>();
+    for (FormWindow* form :
+         {static_cast<FormWindow*>(about_.get()), static_cast<FormWindow*>(description_.get())}) {
+        focus_.addWindow(form);
+        form->widget()->installEventFilter(this);
+    }
+}
+
+AboutBox& Program::aboutBox() {
+    createHelpWindows();
+    return *about_;
+}
+
+DescriptionWindow& Program::descriptionWindow() {
+    createHelpWindows();
+    return *description_;
+}
+
 Program::~Program() {
     focus_.freeze();
     timers_.setScheduleListener({});
     for (QWidget* w :
          {static_cast<QWidget*>(start_.get()), static_cast<QWidget*>(pulWindow_.get()),
           static_cast<QWidget*>(about_.get()), static_cast<QWidget*>(description_.get())}) {
-        w->removeEventFilter(this);
+        if (w) w->removeEventFilter(this);
     }
     disconnect(qGuiApp, nullptr, this, nullptr);
     // The windows go before the desk whose state they draw.
@@ -211,7 +230,7 @@ void Program::followPlatformFocus() {
         for (FormWindow* form : {static_cast<FormWindow*>(start_.get()), pulForm_.get(),
                                  static_cast<FormWindow*>(about_.get()),
                                  static_cast<FormWindow*>(description_.get())}) {
-            if (form->widget()->windowHandle() == window) {
+            if (form && form->widget()->windowHandle() == window) {
                 focus_.activate(form);
                 return;
             }

@@ -49,8 +49,8 @@ class Program : public QObject {
     Pul& desk() { return *desk_; }
     StartWindow& startWindow() { return *start_; }
     PulWindow& deskWindow() { return *pulWindow_; }
-    AboutBox& aboutBox() { return *about_; }
-    DescriptionWindow& descriptionWindow() { return *description_; }
+    AboutBox& aboutBox();
+    DescriptionWindow& descriptionWindow();
     FormWindow* window(const QString& instanceName) const { return focus_.find(instanceName); }
 
     // The local time of day that the clocks show.
@@ -67,6 +67,7 @@ class Program : public QObject {
     void syncWallClock();
     void scheduleWallClock();
     void addBenchMarks();
+    void createHelpWindows();
 
     Mode mode_;
     TimerService timers_;
