@@ -338,7 +338,11 @@ std::optional<RegFile> RegFile::parse(std::string_view bytes) {
     const std::size_t firstNl = text.find('\n');
     file.crlf_ = firstNl != std::string::npos && firstNl > 0 && text[firstNl - 1] == '\r';
 
-    // The lines, without their line ends; nothing after a final line end.
+    // The lines, without their line ends; nothing after a final line end. Every CR
+    // before a line's LF (or at the end of the file) belongs to the line end: a
+    // CR kept at the end of a line's text would be written back as the CR of a
+    // CR LF and so read the next time as a line end, and a line such as
+    // `"x"=hex:01,\` CR CR LF would then swallow the line written after it.
     std::size_t pos = 0;
     const auto nextLine = [&text, &pos]() -> std::optional<std::string_view> {
         if (pos >= text.size()) return std::nullopt;
@@ -346,7 +350,7 @@ std::optional<RegFile> RegFile::parse(std::string_view bytes) {
         if (nl == std::string::npos) nl = text.size();
         std::string_view line(text.data() + pos, nl - pos);
         pos = nl + 1;
-        if (line.ends_with('\r')) line.remove_suffix(1);
+        while (line.ends_with('\r')) line.remove_suffix(1);
         return line;
     };
 

@@ -257,9 +257,12 @@ ParsedLine parseScriptLine(std::string_view raw) {
         command.ms = *ms;
     }
     if (command.kind == ScriptCommand::Kind::Expect) {
-        // The value is the rest of the line after the key, blanks and all.
-        const std::string_view afterCommand = trim(line.substr(words[0].size()));
-        const std::string_view afterKey = afterCommand.substr(words[1].size());
+        // The value is the rest of the line after the key, blanks and all. The key
+        // is found as splitWords() found it: after the blanks (spaces and tabs)
+        // that follow the command; a carriage return inside a word is part of it.
+        std::size_t keyAt = words[0].size();
+        while (keyAt < line.size() && (line[keyAt] == ' ' || line[keyAt] == '\t')) ++keyAt;
+        const std::string_view afterKey = line.substr(keyAt + words[1].size());
         const auto value = parseValue(afterKey);
         if (!value) return ScriptError{"malformed value '" + std::string(trim(afterKey)) + "'"};
         command.value = *value;

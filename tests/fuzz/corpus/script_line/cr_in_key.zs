@@ -1,0 +1,2 @@
+expect epo:utn +
+expect 	 message 	 "a  b"
