@@ -49,6 +49,22 @@ FileBytes readFile(const QString& path) {
     return {FileState::Read, std::move(bytes)};
 }
 
+// Creates the folder `path` and those missing above it, each for its owner alone
+// (read, write, search), as folders of a user's settings are made whatever the
+// umask: in a folder others may write in, another user could put a link of their
+// own in place of the store file and have the next save written where it points.
+// Folders that are there already stay as they are.
+bool makePrivatePath(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir()) return true;
+    if (info.exists() || info.isSymLink()) return false;
+    const QString parent = info.absolutePath();
+    if (parent != info.absoluteFilePath() && !makePrivatePath(parent)) return false;
+    constexpr QFile::Permissions kOwnerOnly =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    return QDir().mkdir(path, kOwnerOnly) || QFileInfo(path).isDir();
+}
+
 std::optional<RegFile> parse(const QByteArray& bytes) {
     return RegFile::parse(
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
@@ -89,7 +105,7 @@ CounterStore::LoadResult FileCounterStore::load(const std::array<std::int32_t*, 
 
 std::string FileCounterStore::save(const std::array<std::int32_t, 10>& counters) {
     const QString filePath = path();
-    if (!QDir().mkpath(QFileInfo(filePath).absolutePath())) return {};
+    if (!makePrivatePath(QFileInfo(filePath).absolutePath())) return {};
     const FileBytes file = readFile(filePath);
     if (file.state == FileState::Refused) return {};
 

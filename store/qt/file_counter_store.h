@@ -16,7 +16,8 @@
 // is there but cannot be read (or is too large to read), is a store that cannot
 // be opened: nothing is written and nothing is reported. A file that holds no
 // registry data is replaced by one holding the key. A new file is readable and
-// writable by its owner only; an existing file keeps its permissions.
+// writable by its owner only, and so is each folder the save creates for it; an
+// existing file or folder keeps its permissions.
 
 #include <QString>
 #include <utility>

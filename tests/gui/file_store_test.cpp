@@ -18,6 +18,7 @@
 #include "desk/timer_service.h"
 #include "store/qt/file_counter_store.h"
 #include "store/reg_file.h"
+#include "tests/gui/as_user.h"
 
 namespace zormia {
 namespace {
@@ -338,8 +339,7 @@ TEST_F(FileStoreTest, StoreThatCannotBeOpenedIsLeftAlone) {
         {"not readable",
          [&] {
              write("REGEDIT4\n");
-             return ::chmod(QFile::encodeName(file()).constData(), 0200) == 0 &&
-                    ::access(QFile::encodeName(file()).constData(), R_OK) != 0;
+             return ::chmod(QFile::encodeName(file()).constData(), 0200) == 0;
          }},
     };
     for (const auto& [what, makeFault] : cases) {
@@ -350,8 +350,24 @@ TEST_F(FileStoreTest, StoreThatCannotBeOpenedIsLeftAlone) {
         }
         const QFileInfo before(file());
         const std::string bytes = before.isFile() ? read() : "";
-        expectSkippedLoad(what);
-        EXPECT_EQ(save({9, 9, 9, 9, 9, 9, 9, 9, 9, 9}), "") << what;
+        // The load and the save as the trainee, whom permissions bind: in a child
+        // that is not root, also when the tests run as root.
+        const auto outcome = test::inChildAsUser(dir_.path(), [&]() -> std::string {
+            if (::access(QFile::encodeName(file()).constData(), R_OK) == 0 &&
+                std::string(what) == "not readable") {
+                return "the file can be read";
+            }
+            Counters counters = kUntouched;
+            const CounterStore::LoadResult r = load(counters);
+            if (r.loaded || !r.error.empty() || counters != kUntouched) {
+                return "the load was not skipped";
+            }
+            const std::string error = save({9, 9, 9, 9, 9, 9, 9, 9, 9, 9});
+            if (!error.empty()) return "the save said '" + error + "'";
+            return {};
+        });
+        ASSERT_TRUE(outcome) << what << ": cannot run as an unprivileged user";
+        EXPECT_EQ(*outcome, "") << what;
         const QFileInfo after(file());
         EXPECT_EQ(after.isDir(), before.isDir()) << what;
         if (before.isFile()) {
@@ -364,7 +380,8 @@ TEST_F(FileStoreTest, StoreThatCannotBeOpenedIsLeftAlone) {
 }
 
 // Faults that refuse the replacement of the file; each returns its undo, or nothing
-// when it cannot be set up here (privileges that ignore permissions).
+// when it cannot be set up (privileges that ignore permissions: the faults are
+// made in a child that is not root).
 using Fault =
     std::function<std::optional<std::function<void()>>(const QString& folder, const QString& file)>;
 
@@ -403,14 +420,15 @@ TEST_F(FileStoreTest, RefusedReplacementLeavesTheOldFile) {
         QDir(folder()).removeRecursively();
         ASSERT_EQ(save(stored), "");
         const std::string before = read();
-        const auto undo = fault(folder(), file());
-        if (!undo) {
-            std::cout << "[ SKIPPED  ] " << what << ": cannot be set up here\n";
-            continue;
-        }
-        const std::string error = save({50, 50, 50, 50, 50, 50, 50, 50, 50, 50});
-        (*undo)();
-        EXPECT_EQ(error, "Failed to set data for 'sza'") << what;
+        const auto error = test::inChildAsUser(dir_.path(), [&]() -> std::string {
+            const auto undo = fault(folder(), file());
+            if (!undo) return "<the fault cannot be set up>";
+            const std::string message = save({50, 50, 50, 50, 50, 50, 50, 50, 50, 50});
+            (*undo)();
+            return message;
+        });
+        ASSERT_TRUE(error) << what << ": cannot run as an unprivileged user";
+        EXPECT_EQ(*error, "Failed to set data for 'sza'") << what;
         EXPECT_EQ(read(), before) << what;
         EXPECT_EQ(QDir(folder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                   QStringList{"user.reg"})
