@@ -1,6 +1,7 @@
 #include "desk/qt/pul_window.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -86,6 +87,9 @@ bool PulWindow::eventFilter(QObject* watched, QEvent* event) {
             windowHandle()->frameMargins().isNull() &&
             frameGeometry().width() < screen->availableGeometry().width() / 2) {
             setGeometry(screen->availableGeometry());
+            // The scroll area drops its scroll bars now (a queued call of its
+            // own), not after they have been painted once.
+            QCoreApplication::sendPostedEvents(scroll_, QEvent::MetaCall);
         }
     }
     return QMainWindow::eventFilter(watched, event);
