@@ -20,6 +20,7 @@
 #include <array>
 #include <chrono>
 #include <csignal>
+#include <iostream>
 #include <optional>
 #include <random>
 #include <string>
@@ -131,6 +132,8 @@ TEST_F(StoreFaultTest, SaveKilledAtRandomMomentsLeavesTheOldOrTheNewFile) {
         last = whole->k;
     }
     EXPECT_GT(moved, kKills / 5) << "the children saved too seldom to test anything";
+    std::cout << "[          ] " << kKills << " saving programs killed, " << moved
+              << " of them after a save that finished\n";
     EXPECT_EQ(modeOf(file()), 0600u);
 
     // The new file is written without a name and linked in under one of its own
@@ -183,6 +186,8 @@ TEST_F(StoreFaultTest, TwoProgramsSavingAtOnceNeverMixTheirCounters) {
     EXPECT_EQ(whole->k, kSaves) << "the last save of writer " << whole->writer
                                 << " is not what stays";
     EXPECT_GT(reads, 10);
+    std::cout << "[          ] " << reads << " whole reads while two programs saved " << kSaves
+              << " times each\n";
     EXPECT_EQ(entries(), QStringList{"user.reg"});
     EXPECT_EQ(modeOf(file()), 0600u);
 }
