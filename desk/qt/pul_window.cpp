@@ -20,8 +20,6 @@ PulWindow::PulWindow(Pul& desk, DisplayClock clock) : desk_(desk), clock_(std::m
     setObjectName(QStringLiteral("PUL"));
     setWindowTitle(QStringLiteral("Tremix stacji \"ZORMIA\""));
     setFont(deskFont(11));
-    buildMenus();
-
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("PULScroll"));
     scroll_->setFrameShape(QFrame::NoFrame);
@@ -48,6 +46,7 @@ PulWindow::PulWindow(Pul& desk, DisplayClock clock) : desk_(desk), clock_(std::m
 void PulWindow::build() {
     if (built_) return;
     built_ = true;
+    buildMenus();
     buildElements();
     scroll_->setWidget(canvas());
 }

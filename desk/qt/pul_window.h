@@ -21,14 +21,14 @@ namespace zormia {
 class PulWindow : public QMainWindow {
     Q_OBJECT
   public:
-    // Builds the window and its menus; the desk's element widgets come with
+    // Builds the window; its menus and the desk's element widgets come with
     // build(), which the window runs itself at the latest when it is first shown.
     PulWindow(Pul& desk, DisplayClock clock);
 
-    // Creates the widget of every desk element in its start-up look (once). The
-    // window program runs it right after the start window is on screen, so that
-    // the start window appears as fast as a bare window does; the script runner
-    // at once.
+    // Creates the menus and the widget of every desk element in its start-up
+    // look (once). The window program runs it right after the start window is on
+    // screen, so that the start window appears as fast as a bare window does;
+    // the script runner at once.
     void build();
     bool built() const { return built_; }
     // build(), then one paint of the desk off screen, so that the pictures the
@@ -39,7 +39,8 @@ class PulWindow : public QMainWindow {
     Pul& desk() { return desk_; }
     // An element's widget; null before build().
     QWidget* elementWidget(ElementId id) const { return widgets_[static_cast<int>(id)]; }
-    QAction* menuAction(const QString& name) const;  // main menu, popup menu and submenus
+    // Main menu, popup menu and submenus; null before build().
+    QAction* menuAction(const QString& name) const;
     QMenu* popupMenu() const { return popup_; }
     QWidget* canvas() const { return widgets_[0]; }
 
