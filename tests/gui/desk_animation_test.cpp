@@ -1,0 +1,123 @@
+// The desk window on screen: what moves by itself (flashing lamps, the clock) is
+// repainted alone, and nothing wakes the program while the desk is hidden or
+// minimised.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDateTime>
+#include <QPaintEvent>
+#include <QRegion>
+#include <QTest>
+#include <QTime>
+
+#include "desk/pul.h"
+#include "desk/qt/pul_window.h"
+
+namespace zormia {
+namespace {
+
+// Counts the timer events the application delivers, and gathers what the desk
+// window's widgets paint, in the window's coordinates.
+class Watcher : public QObject {
+  public:
+    explicit Watcher(QWidget* window) : window_(window) {}
+    int timerEvents = 0;
+    QRegion painted;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Timer) ++timerEvents;
+        if (event->type() == QEvent::Paint) {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget && widget->window() == window_) {
+                painted += static_cast<QPaintEvent*>(event)->region().translated(
+                    widget->mapTo(window_, QPoint(0, 0)));
+            }
+        }
+        return false;
+    }
+
+  private:
+    QWidget* window_;
+};
+
+class DeskOnScreen : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window_.build();
+        window_.setAnimated(true);
+        window_.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        // A request on the line block: the direction lamps at both ends flash.
+        desk_.click(ElementId::pwbla);
+        ASSERT_TRUE(desk_.ALed44.blink() && desk_.ALed52.blink());
+        QTest::qWait(50);  // the click's own repaint
+        qApp->installEventFilter(&watcher_);
+    }
+    void TearDown() override {
+        qApp->removeEventFilter(&watcher_);
+        desk_.model().setListener({});
+    }
+
+    QRect place(ElementId id) {
+        QWidget* w = window_.elementWidget(id);
+        return QRect(w->mapTo(&window_, QPoint(0, 0)), w->size());
+    }
+    void restartCounting() {
+        watcher_.timerEvents = 0;
+        watcher_.painted = QRegion();
+    }
+
+    TimerService timers_;
+    Pul desk_{timers_, nullptr};
+    DisplayClock clock_{[] { return QDateTime::currentMSecsSinceEpoch(); },
+                        [] { return QTime::currentTime(); }};
+    PulWindow window_{desk_, clock_};
+    Watcher watcher_{&window_};
+};
+
+TEST_F(DeskOnScreen, OnlyTheFlashingLampsAndTheClockAreRepainted) {
+    restartCounting();
+    QTest::qWait(1100);  // at least two flashes and one second of the clock
+    const QRegion lamps = QRegion(place(ElementId::ALed44)) + place(ElementId::ALed52);
+    const QRegion moving = lamps + place(ElementId::DRClock1);
+    EXPECT_TRUE(watcher_.painted.intersects(place(ElementId::ALed44)));
+    EXPECT_TRUE(watcher_.painted.intersects(place(ElementId::ALed52)));
+    EXPECT_TRUE(watcher_.painted.intersects(place(ElementId::DRClock1)));
+    EXPECT_TRUE((watcher_.painted - moving).isEmpty())
+        << "painted beyond the lamps and the clock: "
+        << (watcher_.painted - moving).boundingRect().x() << ","
+        << (watcher_.painted - moving).boundingRect().y();
+}
+
+TEST_F(DeskOnScreen, NothingWakesTheProgramWhileTheDeskIsHiddenOrMinimised) {
+    restartCounting();
+    QTest::qWait(600);
+    EXPECT_GT(watcher_.timerEvents, 0) << "shown, the lamps flash";
+
+    for (const bool minimise : {false, true}) {
+        SCOPED_TRACE(minimise ? "minimised" : "hidden");
+        if (minimise) {
+            window_.showMinimized();
+        } else {
+            window_.hide();
+        }
+        QTest::qWait(50);
+        restartCounting();
+        QTest::qWait(1100);
+        EXPECT_EQ(watcher_.timerEvents, 0);
+        EXPECT_TRUE(watcher_.painted.isEmpty());
+
+        // Shown again, the lamps flash on.
+        window_.showMaximized();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+        restartCounting();
+        QTest::qWait(600);
+        EXPECT_GT(watcher_.timerEvents, 0);
+        EXPECT_TRUE(watcher_.painted.intersects(place(ElementId::ALed44)));
+    }
+}
+
+}  // namespace
+}  // namespace zormia
