@@ -1,6 +1,6 @@
 // The desk window on screen: what moves by itself (flashing lamps, the clock) is
 // repainted alone, and nothing wakes the program while the desk is hidden or
-// minimised.
+// minimised. In a script nothing is repainted until a picture is taken.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTime>
 
+#include "app/program.h"
 #include "desk/pul.h"
 #include "desk/qt/pul_window.h"
 
@@ -117,6 +118,29 @@ TEST_F(DeskOnScreen, NothingWakesTheProgramWhileTheDeskIsHiddenOrMinimised) {
         EXPECT_GT(watcher_.timerEvents, 0);
         EXPECT_TRUE(watcher_.painted.intersects(place(ElementId::ALed44)));
     }
+}
+
+TEST(ScriptedDesk, PaintsNothingUntilAPictureIsTakenAndThePictureIsCurrent) {
+    Program program(Program::Mode::Scripted, nullptr);
+    program.start();
+    program.showWindow(program.window(QStringLiteral("PUL")));
+    QApplication::processEvents();
+    PulWindow& window = program.deskWindow();
+    Watcher watcher(&window);
+    qApp->installEventFilter(&watcher);
+
+    // Wbl: the direction lamp at ZORMIA flashes yellow; Poz at Stacja B makes it
+    // burn steadily.
+    program.desk().click(ElementId::pwbla);
+    program.desk().click(ElementId::ppoz2);
+    QApplication::processEvents();
+    EXPECT_TRUE(watcher.painted.isEmpty());
+    qApp->removeEventFilter(&watcher);
+
+    QWidget* lamp = window.elementWidget(ElementId::ALed44);
+    const QImage shot = window.grab().toImage();
+    const QPoint centre = lamp->mapTo(&window, lamp->rect().center());
+    EXPECT_EQ(shot.pixel(centre) & 0xFFFFFF, qRgb(255, 255, 0) & 0xFFFFFF);
 }
 
 }  // namespace
