@@ -10,6 +10,7 @@
 #include <QRegion>
 #include <QTest>
 #include <QTime>
+#include <QTimer>
 
 #include "app/program.h"
 #include "desk/pul.h"
@@ -18,8 +19,9 @@
 namespace zormia {
 namespace {
 
-// Counts the timer events the application delivers, and gathers what the desk
-// window's widgets paint, in the window's coordinates.
+// Counts the ticks of the application's QTimers (the toolkit's own caches keep
+// timers of another kind), and gathers what the desk window's widgets paint, in
+// the window's coordinates.
 class Watcher : public QObject {
   public:
     explicit Watcher(QWidget* window) : window_(window) {}
@@ -28,7 +30,7 @@ class Watcher : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Timer) ++timerEvents;
+        if (event->type() == QEvent::Timer && qobject_cast<QTimer*>(watched)) ++timerEvents;
         if (event->type() == QEvent::Paint) {
             auto* widget = qobject_cast<QWidget*>(watched);
             if (widget && widget->window() == window_) {
