@@ -12,7 +12,7 @@ as a ratio to it, so that a busy or slow machine moves both sides alike:
 
   start-up     exec to the start window mapped and painted; Zormia and the
                baseline are started alternately.
-  desk open    the click on "Chetnie popracuje" (START.st) to the desk's first
+  desk open    the click on "Chętnie popracuję" (START.st) to the desk's first
                complete paint at its maximised size.
   idle CPU     CPU time of the process over IDLE seconds with the desk shown and
                two lamps flashing (a request pending on the line block: pwbla);
@@ -45,6 +45,7 @@ import time
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.insert(0, str(ROOT / "tools"))
 import bench_exercise  # noqa: E402
 
