@@ -5,11 +5,40 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <new>
 
 #include "desk/pul.h"
 
+// Every allocation of the benchmark program is counted, so that each benchmark
+// reports how many its operation makes (the desk's hot paths make none).
+namespace {
+std::int64_t allocations = 0;
+}  // namespace
+
+// The replacements pair malloc with free themselves; the compiler cannot see that
+// every pointer freed here came from the operator new below.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
 namespace zormia {
 namespace {
+
+// Reports the allocations made since `before` per iteration of `state`.
+void reportAllocations(benchmark::State& state, std::int64_t before) {
+    state.counters["allocs/op"] = benchmark::Counter(static_cast<double>(allocations - before),
+                                                     benchmark::Counter::kAvgIterations);
+}
 
 struct BenchDesk {
     TimerService timers;
@@ -28,11 +57,13 @@ void Timer5TickTwoPrograms(benchmark::State& state) {
     d.pul.pc = true;
     d.pul.pgc = true;
     d.pul.in.poz = true;  // the arrival supervision watches the route from G
+    const std::int64_t before = allocations;
     for (auto _ : state) {
         if (d.pul.step5 >= 17) d.pul.step5 = 0;
         d.pul.Timer5Timer();
         benchmark::DoNotOptimize(d.pul.step5);
     }
+    reportAllocations(state, before);
     if (!d.pul.pc || !d.pul.pgc) state.SkipWithError("a program ended");
     state.counters["changes/tick"] =
         benchmark::Counter(static_cast<double>(d.changes), benchmark::Counter::kAvgIterations);
@@ -48,6 +79,7 @@ void UpdateArrivalState(benchmark::State& state) {
         bool itg, itd;
     } kSections[] = {{true, false}, {true, true}, {false, true}, {false, false}};
     std::size_t i = 0;
+    const std::int64_t before = allocations;
     for (auto _ : state) {
         d.pul.occITG = kSections[i].itg;
         d.pul.occITD = kSections[i].itd;
@@ -58,6 +90,7 @@ void UpdateArrivalState(benchmark::State& state) {
         d.pul.UpdateArrivalState();
         benchmark::DoNotOptimize(d.pul.arrivalState);
     }
+    reportAllocations(state, before);
 }
 BENCHMARK(UpdateArrivalState);
 
@@ -66,11 +99,13 @@ BENCHMARK(UpdateArrivalState);
 void PaintSection(benchmark::State& state) {
     BenchDesk d;
     bool red = false;
+    const std::int64_t before = allocations;
     for (auto _ : state) {
         red = !red;
         d.pul.PaintITH(red ? 'c' : 'z');
         benchmark::DoNotOptimize(d.pul.occITH);
     }
+    reportAllocations(state, before);
 }
 BENCHMARK(PaintSection);
 

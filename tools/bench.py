@@ -277,7 +277,7 @@ def measure_core(core_bench):
     scale = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
     for b in json.loads(out.stdout)["benchmarks"]:
         if b.get("aggregate_name") == "median":
-            results[b["run_name"]] = b["real_time"] * scale[b["time_unit"]]
+            results[b["run_name"]] = (b["real_time"] * scale[b["time_unit"]], b.get("allocs/op"))
     return results
 
 
@@ -390,9 +390,10 @@ def main():
                   f"{virtual_ms / 1000 / s:.2f} s wall (median)", flush=True)
         if "core" not in args.skip:
             core = measure_core(str(bins["core_bench"]))
-            for name, ns in core.items():
-                rows.append((f"core: {name} (ns)", f"{ns:.0f}", "—", "—", "< 2,000 ns",
-                             verdict(ns < 2000)))
+            for name, (ns, allocs) in core.items():
+                label = f"core: {name} (ns" + (f", {allocs:g} allocations)" if allocs is not None
+                                                else ")")
+                rows.append((label, f"{ns:.0f}", "—", "—", "< 2,000 ns", verdict(ns < 2000)))
     finally:
         for s in servers:
             s.close()
