@@ -44,7 +44,9 @@ Program::Program(Mode mode, std::unique_ptr<CounterStore> store)
     QGuiApplication::setWindowIcon(programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // The four windows, in the order in which the program creates them.
+    // The windows, in the order in which the program creates them (on screen the
+    // About and description windows come when the desk's menu first asks for
+    // them, see below).
     start_ = std::make_unique<StartWindow>(
         timers_, [this] { return timeOfDay(); },
         [this] {

@@ -49,8 +49,10 @@ class Program : public QObject {
     Pul& desk() { return *desk_; }
     StartWindow& startWindow() { return *start_; }
     PulWindow& deskWindow() { return *pulWindow_; }
+    // On screen the About and description windows are made when first asked for.
     AboutBox& aboutBox();
     DescriptionWindow& descriptionWindow();
+    // A window by its instance name; null for one not made yet.
     FormWindow* window(const QString& instanceName) const { return focus_.find(instanceName); }
 
     // The local time of day that the clocks show.
