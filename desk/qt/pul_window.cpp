@@ -53,7 +53,11 @@ void PulWindow::build() {
 
 void PulWindow::prepare() {
     build();
-    QImage image(canvas()->size(), QImage::Format_RGB32);
+    // At the density of the screen the desk will show on, so that what is made
+    // here is what its first paint draws.
+    const qreal ratio = devicePixelRatioF();
+    QImage image(canvas()->size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     canvas()->render(&image);
 }
 
