@@ -55,10 +55,16 @@ void PulWindow::prepare() {
     build();
     // At the density of the screen the desk will show on, so that what is made
     // here is what its first paint draws.
+    // A strip at a time: a picture of the whole desk would only raise the
+    // program's peak memory.
     const qreal ratio = devicePixelRatioF();
-    QImage image(canvas()->size() * ratio, QImage::Format_RGB32);
+    constexpr int kStrip = 66;
+    const QSize desk = canvas()->size();
+    QImage image(QSize(desk.width(), kStrip) * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
-    canvas()->render(&image);
+    for (int top = 0; top < desk.height(); top += kStrip) {
+        canvas()->render(&image, QPoint(0, 0), QRegion(0, top, desk.width(), kStrip));
+    }
 }
 
 void PulWindow::showEvent(QShowEvent* event) {
