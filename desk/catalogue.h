@@ -25,7 +25,7 @@ inline constexpr int kElementCount = 1
     ;
 
 std::span<const ElementSpec> catalogue();
-inline const ElementSpec& spec(ElementId id) {
+inline const ElementSpec& elementRow(ElementId id) {
     return catalogue()[static_cast<int>(id)];
 }
 std::optional<ElementId> elementByName(std::string_view name);

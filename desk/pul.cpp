@@ -180,7 +180,7 @@ bool Pul::click(ElementId id) {
     if (row == std::end(kClickHandlers)) return false;
     if (!model().state(id).enabled) return true;  // a disabled button ignores clicks
     // A two-state button of the simulator changes its state before its handler.
-    if (spec(id).kind == ElementKind::ToggleButton) model().setDown(id, !model().state(id).down);
+    if (elementRow(id).kind == ElementKind::ToggleButton) model().setDown(id, !model().state(id).down);
     (this->*(row->handler))();
     return true;
 }

@@ -70,7 +70,7 @@ constexpr int kSize = 64;
 
 enum class Position : std::uint8_t { None, Plus, Minus };
 
-struct PictureSpec {
+struct PictureLook {
     std::string_view name;
     int shape;
     Position position;
@@ -78,7 +78,7 @@ struct PictureSpec {
 };
 
 // In the order of the Picture enum.
-constexpr std::array<PictureSpec, kPictureCount> kPictures{{
+constexpr std::array<PictureLook, kPictureCount> kPictures{{
     {"AW1S", 1, Position::None, 's'},   {"AW1Z", 1, Position::None, 'z'},
     {"AW1C", 1, Position::None, 'c'},   {"AW2PB", 2, Position::Plus, 'b'},
     {"AW2PZ", 2, Position::Plus, 'z'},  {"AW2PC", 2, Position::Plus, 'c'},
@@ -221,9 +221,9 @@ Colour letterColour(char letter, Colour unlit) {
 }
 
 RgbImage draw(Picture picture, bool startupShade) {
-    const PictureSpec& spec = kPictures[static_cast<std::size_t>(picture)];
+    const PictureLook& look = kPictures[static_cast<std::size_t>(picture)];
     const Colour unlit = startupShade ? kStartupUnlit : kUnlit;
-    const Colour colour = letterColour(spec.letter, unlit);
+    const Colour colour = letterColour(look.letter, unlit);
     const bool stored65 = picture == Picture::AW1S || picture == Picture::AW1C;
 
     Canvas canvas(stored65 ? kSize + 1 : kSize, stored65 ? kWhite : kBackground);
@@ -231,12 +231,12 @@ RgbImage draw(Picture picture, bool startupShade) {
         for (int y = 0; y < kSize; ++y)
             for (int x = 0; x < kSize; ++x) canvas.set(x, y, kBackground);
     }
-    if (spec.shape == 1)
+    if (look.shape == 1)
         straightBand(canvas, colour);
-    else if (spec.shape >= 6)
-        diagonal(canvas, spec.shape, colour);
+    else if (look.shape >= 6)
+        diagonal(canvas, look.shape, colour);
     else
-        pointPicture(canvas, spec.shape, spec.position, colour, unlit);
+        pointPicture(canvas, look.shape, look.position, colour, unlit);
     return canvas.take();
 }
 
@@ -295,19 +295,19 @@ void addBand(std::vector<Piece>& pieces, Ink colour, Slant slant, double from, d
 
 // The pieces of a picture, later ones over earlier ones; shapes 7, 8 and 9 are
 // shape 6, mirrored where the picture is sampled.
-std::vector<Piece> piecesOf(const PictureSpec& spec) {
+std::vector<Piece> piecesOf(const PictureLook& look) {
     std::vector<Piece> pieces;
-    if (spec.shape == 1) {
+    if (look.shape == 1) {
         addBand(pieces, Ink::Lit, Slant::Upright, -kEndless, kEndless);
-    } else if (spec.shape >= 6) {
+    } else if (look.shape >= 6) {
         // Rows 0 .. 36: black 27 - y, colour 28 - y .. 35 - y, black 36 - y.
         pieces.push_back({0, 37, Slant::Slash, 27.5, 28.5, Ink::Black});
         pieces.push_back({0, 37, Slant::Slash, 28.5, 36.5, Ink::Lit});
         pieces.push_back({0, 37, Slant::Slash, 36.5, 37.5, Ink::Black});
     } else {
-        const Leg leg = legOf(spec.shape);
+        const Leg leg = legOf(look.shape);
         const Slant slant = legSlant(leg);
-        const Ink legInk = spec.position == Position::Plus ? Ink::Unlit : Ink::Lit;
+        const Ink legInk = look.position == Position::Plus ? Ink::Unlit : Ink::Lit;
         const double top = leg.firstRow, bottom = leg.lastRow + 1;
         const auto inner = legKeys(leg, 0, 0);
         const auto run = legKeys(leg, 1, leg.width);
@@ -315,7 +315,7 @@ std::vector<Piece> piecesOf(const PictureSpec& spec) {
         pieces.push_back({top, bottom, slant, inner.first, inner.second, Ink::Black});
         pieces.push_back({top, bottom, slant, run.first, run.second, legInk});
         pieces.push_back({top, bottom, slant, outer.first, outer.second, Ink::Black});
-        if (spec.position == Position::Plus) {
+        if (look.position == Position::Plus) {
             addBand(pieces, Ink::Lit, Slant::Upright, -kEndless, kEndless);
         } else {
             // Across the band: the rest of the straight unlit, the black 45-degree
@@ -366,12 +366,12 @@ const RgbImage& pictureImage(Picture picture, bool startupShade) {
 
 RgbImage renderPicture(Picture picture, bool startupShade, double scale) {
     if (!(scale > 0) || !std::isfinite(scale)) return {};
-    const PictureSpec& spec = kPictures[static_cast<std::size_t>(picture)];
+    const PictureLook& look = kPictures[static_cast<std::size_t>(picture)];
     const Colour unlit = startupShade ? kStartupUnlit : kUnlit;
-    const Colour inks[] = {kBlack, letterColour(spec.letter, unlit), unlit};
-    const bool flipRows = spec.shape == 7 || spec.shape == 9;
-    const bool flipColumns = spec.shape == 8 || spec.shape == 9;
-    const std::vector<Piece> pieces = piecesOf(spec);
+    const Colour inks[] = {kBlack, letterColour(look.letter, unlit), unlit};
+    const bool flipRows = look.shape == 7 || look.shape == 9;
+    const bool flipColumns = look.shape == 8 || look.shape == 9;
+    const std::vector<Piece> pieces = piecesOf(look);
 
     // A hair below the product, so that 64 * 1.5 gives 96 and not 97 by rounding.
     const int size = std::max(1, static_cast<int>(std::ceil(kSize * scale - 1e-9)));

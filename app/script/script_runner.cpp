@@ -300,7 +300,7 @@ std::optional<StateValue> ScriptRunner::value(const std::string& key) const {
     const auto id = elementByName(elementName);
     if (!id || *id == ElementId::Canvas) return std::nullopt;
     const ElementState& s = desk.model().state(*id);
-    const ElementKind kind = spec(*id).kind;
+    const ElementKind kind = elementRow(*id).kind;
     if (property == "visible") return StateValue(s.visible);
     if (property == "enabled") return StateValue(s.enabled);
     const bool lamp = kind == ElementKind::Lamp || kind == ElementKind::BarLamp;

@@ -244,7 +244,7 @@ bool isCell(const ElementSpec& row) {
 
 QString baseName(ElementId id, const ElementState& state) {
     if (const Entry* entry = entryOf(id)) return fromView(entry->name);
-    const ElementSpec& row = spec(id);
+    const ElementSpec& row = elementRow(id);
     switch (row.kind) {
         case ElementKind::ToggleButton:
             return QStringLiteral("Symulacja zajętości ") + QString::fromStdString(state.caption);
@@ -319,7 +319,7 @@ Shows showsOf(ElementId id) {
 }  // namespace
 
 QString accessibleValue(ElementId id, const ElementState& state) {
-    switch (spec(id).kind) {
+    switch (elementRow(id).kind) {
         case ElementKind::ToggleButton:
             return state.down ? QStringLiteral("wciśnięty") : QStringLiteral("niewciśnięty");
         default:
@@ -362,7 +362,7 @@ QString accessibleName(ElementId id, const ElementState& state) {
 
 QAccessible::Role accessibleRole(ElementId id) {
     if (const Entry* entry = entryOf(id); entry && entry->role != kByKind) return entry->role;
-    switch (spec(id).kind) {
+    switch (elementRow(id).kind) {
         case ElementKind::Canvas:
         case ElementKind::Panel:
         case ElementKind::GradPanel:

@@ -24,7 +24,7 @@ bool flashPhaseLit(std::int64_t elapsedMs, int intervalMs) {
 QWidget* createElementWidget(ElementId id, const DeskModel& model, const DisplayClock& clock,
                              QWidget* parent) {
     installElementAccessibility();
-    switch (spec(id).kind) {
+    switch (elementRow(id).kind) {
         case ElementKind::Canvas:
             return new CanvasWidget(id, model, parent);
         case ElementKind::Panel:

@@ -193,7 +193,7 @@ void PulWindow::elementChanged(ElementId id) {
     if (!built_) return;  // build() takes the state as it is then
     const int i = static_cast<int>(id);
     if (views_[i]) views_[i]->sync();
-    const ElementKind kind = spec(id).kind;
+    const ElementKind kind = elementRow(id).kind;
     if (kind != ElementKind::Lamp && kind != ElementKind::BarLamp) return;
     const ElementState& s = desk_.model().state(id);
     const auto it = std::find(flashing_.begin(), flashing_.end(), id);

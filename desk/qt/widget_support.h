@@ -58,7 +58,7 @@ class ElementWidget : public ElementView {
     ElementWidget(ElementId id, const DeskModel& model) : id_(id), model_(model) {}
 
     ElementId id() const { return id_; }
-    const ElementSpec& row() const { return spec(id_); }
+    const ElementSpec& row() const { return elementRow(id_); }
     const ElementState& state() const { return model_.state(id_); }
 
     // Shows or hides, enables or disables the widget, then repaints it when

@@ -22,7 +22,7 @@ using Names = std::set<std::string, std::less<>>;
 const ElementSpec& row(std::string_view name) {
     const auto id = elementByName(name);
     if (!id) throw std::runtime_error("no element " + std::string(name));
-    return spec(*id);
+    return elementRow(*id);
 }
 
 int indexOf(std::string_view name) { return static_cast<int>(*elementByName(name)); }

@@ -35,7 +35,7 @@ struct TestDesk {
 
     void expectTiles(const std::vector<TileShows>& tiles) const {
         for (const TileShows& t : tiles)
-            EXPECT_EQ(pictureName(picture(t.tile)), pictureName(t.picture)) << spec(t.tile).name;
+            EXPECT_EQ(pictureName(picture(t.tile)), pictureName(t.picture)) << elementRow(t.tile).name;
     }
 
     // Throws the points with their buttons until they lie as asked.

@@ -118,7 +118,7 @@ const Section& sectionOf(E button) {
 std::vector<Picture> allTiles(const TestDesk& d) {
     std::vector<Picture> tiles;
     for (int i = 0; i < kElementCount; ++i)
-        if (spec(static_cast<E>(i)).kind == ElementKind::Tile)
+        if (elementRow(static_cast<E>(i)).kind == ElementKind::Tile)
             tiles.push_back(d.picture(static_cast<E>(i)));
     return tiles;
 }
@@ -130,16 +130,16 @@ void expectSection(const TestDesk& d, const Section& s, char letter,
     for (const TileStem& t : s.tiles) {
         const auto picture = pictureForKey(std::string(t.stem) + letter);
         ASSERT_TRUE(picture.has_value());
-        EXPECT_EQ(pictureName(d.picture(t.tile)), pictureName(*picture)) << spec(t.tile).name;
+        EXPECT_EQ(pictureName(d.picture(t.tile)), pictureName(*picture)) << elementRow(t.tile).name;
     }
     int k = 0;
     for (int i = 0; i < kElementCount; ++i) {
         const E id = static_cast<E>(i);
-        if (spec(id).kind != ElementKind::Tile) continue;
+        if (elementRow(id).kind != ElementKind::Tile) continue;
         bool own = false;
         for (const TileStem& t : s.tiles) own = own || t.tile == id;
         if (!own) {
-            EXPECT_EQ(pictureName(d.picture(id)), pictureName(before[k])) << spec(id).name;
+            EXPECT_EQ(pictureName(d.picture(id)), pictureName(before[k])) << elementRow(id).name;
         }
         ++k;
     }
@@ -216,7 +216,7 @@ TEST(OccupancySimulator, EachButtonWithAndWithoutARouteOverItsSection) {
     };
     for (const Row& r : rows) {
         const Section& s = sectionOf(r.button);
-        SCOPED_TRACE(std::string(spec(r.button).name) + " with " +
+        SCOPED_TRACE(std::string(elementRow(r.button).name) + " with " +
                      (r.route ? r.route->name : "no route"));
         TestDesk d;
         if (r.route) {

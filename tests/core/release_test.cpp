@@ -225,7 +225,7 @@ TEST(ReleaseButtons, ZwcReleasesRouteCButNeverDarkensAnOccupiedItd) {
 // H in the middle of its run.
 TEST(ReleaseButtons, EveryReleaseButtonStopsTimer3) {
     for (E release : {E::zwa, E::zwb, E::zwc}) {
-        SCOPED_TRACE(spec(release).name);
+        SCOPED_TRACE(elementRow(release).name);
         TestDesk d;
         d.setPoints(true, false);
         for (const char* item : {"zwa1", "zwb1", "zwc1"}) d.menu(item);

@@ -49,7 +49,7 @@ class DeskAccessibility : public ::testing::Test {
         widgets_[0] = createElementWidget(ElementId::Canvas, model_, clock_, host_.get());
         for (int i = 1; i < kElementCount; ++i) {
             const auto id = static_cast<ElementId>(i);
-            widgets_[i] = createElementWidget(id, model_, clock_, widgets_[spec(id).parent]);
+            widgets_[i] = createElementWidget(id, model_, clock_, widgets_[elementRow(id).parent]);
         }
         host_->show();
     }

@@ -79,7 +79,7 @@ class WidgetsTest : public ::testing::Test {
     QWidget* build(ElementId id) {
         if (id == ElementId::Canvas) return host_.get();
         if (auto it = widgets_.find(id); it != widgets_.end()) return it->second;
-        QWidget* parent = build(static_cast<ElementId>(spec(id).parent));
+        QWidget* parent = build(static_cast<ElementId>(elementRow(id).parent));
         QWidget* w = createElementWidget(id, model_, clock_, parent);
         widgets_[id] = w;
         return w;
@@ -335,7 +335,7 @@ TEST_F(WidgetsTest, CanvasWithoutAParentIsLeftForItsOwnerToShow) {
         createElementWidget(ElementId::Canvas, model_, clock_, nullptr));
     dynamic_cast<ElementView&>(*canvas).sync();
     EXPECT_FALSE(canvas->isVisible());
-    EXPECT_EQ(canvas->size(), QSize(spec(ElementId::Canvas).width, spec(ElementId::Canvas).height));
+    EXPECT_EQ(canvas->size(), QSize(elementRow(ElementId::Canvas).width, elementRow(ElementId::Canvas).height));
 }
 
 TEST_F(WidgetsTest, ClockShowsTheLocalTimeItIsGiven) {

@@ -103,8 +103,8 @@ OperationSource::OperationSource(std::uint64_t seed, bool points) : rng_(seed), 
 }
 
 Operation OperationSource::clickElement(ElementId id) {
-    Operation op = make(Operation::Kind::Click, std::string(spec(id).name));
-    const ElementSpec& row = spec(id);
+    Operation op = make(Operation::Kind::Click, std::string(elementRow(id).name));
+    const ElementSpec& row = elementRow(id);
     // A label that sizes itself has no size in the catalogue: its centre only.
     if (points_ && row.width > 0 && row.height > 0 && rng_.perMille(100)) {
         op.x = static_cast<int>(rng_.below(static_cast<std::uint64_t>(row.width)));
@@ -158,7 +158,7 @@ Operation OperationSource::next(const ProgramView& view) {
         if (rng_.perMille(800)) return make(Kind::RightClick, "pwbla");
         const ElementId id = rng_.perMille(500) ? buttons_[rng_.below(buttons_.size())]
                                                 : others_[rng_.below(others_.size())];
-        return make(Kind::RightClick, std::string(spec(id).name));
+        return make(Kind::RightClick, std::string(elementRow(id).name));
     }
     if (take(40)) {
         std::vector<Window> shown;
