@@ -35,6 +35,7 @@
 
 #include "app/program.h"
 #include "app/script/script_runner.h"
+#include "app/script/script_screen.h"
 #include "desk/qt/pul_window.h"
 #include "store/qt/file_counter_store.h"
 #include "tools/random_operator/core_checks.h"
@@ -49,23 +50,6 @@ constexpr std::uint64_t kPixelsEvery = 25;  // a check of painted pixels
 
 // The screen of zormia-script: 1280 x 1024, so that the maximised desk shows
 // whole and clicks land where a replay's land.
-std::filesystem::path writeScreenConfig() {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("zormia-operator-screen-" + std::to_string(getpid()) + ".json");
-    std::ofstream(path) << R"({"screens": [{"name": "desk", "x": 0, "y": 0, "width": 1280, )"
-                        << R"("height": 1024, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
-    return path;
-}
-
-void quietPlatformRemarks(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtDebugMsg || type == QtInfoMsg) return;
-    if (text.startsWith(QStringLiteral("This plugin does not support")) ||
-        text.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR"))) {
-        return;
-    }
-    std::cerr << qPrintable(qFormatLogMessage(type, context, text)) << '\n';
-}
-
 class GuiView : public ProgramView {
   public:
     explicit GuiView(Program& program) : program_(program) {}
@@ -310,14 +294,7 @@ int main(int argc, char* argv[]) {
                      "[--replay ZORMIA_SCRIPT]\n";
         return 2;
     }
-    std::filesystem::path screenConfig;
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform == nullptr || std::string(platform) == "offscreen") {
-        screenConfig = writeScreenConfig();
-        const std::string value = "offscreen:configfile=" + screenConfig.string();
-        setenv("QT_QPA_PLATFORM", value.c_str(), 1);
-    }
-    qInstallMessageHandler(quietPlatformRemarks);
+    const zormia::ScriptScreen screen;
     int status = 0;
     {
         int qtArgc = 1;
@@ -325,6 +302,5 @@ int main(int argc, char* argv[]) {
         QApplication::setApplicationName(QStringLiteral("zormia"));
         status = play(*options);
     }
-    if (!screenConfig.empty()) std::filesystem::remove(screenConfig);
     return status;
 }
