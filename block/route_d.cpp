@@ -4,6 +4,7 @@
 // lighting the KoY lamp there.
 
 #include "desk/pul.h"
+#include "interlocking/route_program.h"
 #include "interlocking/step_program.h"
 
 namespace zormia {
@@ -41,17 +42,13 @@ void announceStop(Pul& d) {
     }
 }
 
-void stopD(Pul& d) {
-    d.SetAspectD(true, false, true, false);
-}
-
 // Timer6, one step a second. The hand-over from a route ending at D enters at
 // step 5.
 constexpr ProgramStep kRouteD[] = {
     {5,
      [](Pul& d) {
          d.PaintITG('c');  // the train passes D
-         stopD(d);
+         showStopD(d);
          if (d.pd) d.StartBlockGiven(d.out.busy, d.ALed44, d.ALed52);
      }},
     {7, [](Pul& d) { d.PaintITD('s'); }},
@@ -88,7 +85,7 @@ void Pul::psdClick() {
     // gives the start block.
     if (!out.free && out.route && !occITG) {
         StartBlockGiven(out.busy, ALed44, ALed52);
-        stopD(*this);
+        showStopD(*this);
         out.route = false;
         pd = false;
         announceStop(*this);
@@ -116,7 +113,7 @@ void Pul::zwdClick() {
         ALed20.setOn(true);
     }
     if (pd) StartBlockGiven(out.busy, ALed44, ALed52);
-    stopD(*this);
+    showStopD(*this);
     out.route = false;
     pd = false;
     PaintITG('s');

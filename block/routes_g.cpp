@@ -8,10 +8,6 @@
 namespace zormia {
 namespace {
 
-void stopG(Pul& d) {
-    d.SetAspectG(false, false, true, false, false, true, false);
-}
-
 // The first steps are the same for all three: the train comes in off the line,
 // passes G into ITG and reaches ITD.
 void lineOccupied(Pul& d) {
@@ -19,7 +15,7 @@ void lineOccupied(Pul& d) {
 }
 void passesG(Pul& d) {
     d.PaintITG('c');  // while G still shows proceed, for the arrival supervision
-    stopG(d);
+    showStopG(d);
 }
 void reachesITD(Pul& d) {
     d.PaintITD('c');
@@ -155,7 +151,7 @@ void Pul::psgClick() {
 void Pul::SetRoutePga() {
     if (step3 >= 5) return;
     if (ALed2.on() || !ug) {
-        stopG(*this);
+        showStopG(*this);
         Timer3.disable();
         Panel64.hide();
         return;
@@ -175,7 +171,7 @@ void Pul::SetRoutePga() {
 void Pul::SetRoutePgb() {
     if (step3 >= 5) return;
     if (ALed2.on() || !ug) {
-        stopG(*this);
+        showStopG(*this);
         Timer3.disable();
         Panel64.hide();
         return;
@@ -197,7 +193,7 @@ void Pul::SetRoutePgb() {
 void Pul::SetRoutePgc() {
     if (step5 >= 5) return;
     if (ALed2.on() || !ugc) {
-        stopG(*this);
+        showStopG(*this);
         Timer3.disable();
         Panel64.hide();
         step3 = 0;
@@ -276,7 +272,7 @@ void Pul::zwgClick() {
     ug = true;
     Panel64.hide();
     psg.enable();
-    stopG(*this);
+    showStopG(*this);
     UpdatePointButtons();
     Timer3.disable();
 }

@@ -17,13 +17,6 @@ char look(const ToggleRef& button, char freeLetter) {
     return button.down() ? 'c' : freeLetter;
 }
 
-void showStopD(Pul& d) {
-    d.SetAspectD(true, false, true, false);
-}
-void showStopG(Pul& d) {
-    d.SetAspectG(false, false, true, false, false, true, false);
-}
-
 }  // namespace
 
 void Pul::Symulator1Click() {

@@ -107,12 +107,7 @@ void Pul::SetRoutePa() {
     if (step3 >= 5) return;
     if (!ALed4.on() && ua) {
         SetAspectA(true, false, false, true, false, false, true);
-        // IT3, ITA and IZ1 in the route colour by their pictures alone.
-        ShowTile(im1, "aw1z");
-        ShowTile(im2, "aw1z");
-        ShowTile(im3, "aw7z");
-        ShowTile(im6, "aw4mz");
-        ShowTile(im7, "aw3pz");
+        showTrack3Path(*this);
         PaintITH('z');
         ua = false;
         UpdatePointButtons();

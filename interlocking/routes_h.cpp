@@ -103,11 +103,7 @@ void Pul::SetRoutePha() {
     if (step3 >= 5) return;
     if (!ALed17.on() && uh) {
         SetAspectH(false, true, false, true, false, false, true);
-        ShowTile(im1, "aw1z");
-        ShowTile(im2, "aw1z");
-        ShowTile(im3, "aw7z");
-        ShowTile(im6, "aw4mz");
-        ShowTile(im7, "aw3pz");
+        showTrack3Path(*this);
         PaintITH('z');
         uh = false;
         UpdatePointButtons();
