@@ -14,8 +14,9 @@ std::string_view trim(std::string_view s) {
     return s.substr(first, last - first + 1);
 }
 
-// A comment may also end a line: a '#' after a blank, outside a quoted string.
-std::string_view withoutComment(std::string_view line) {
+// A comment may also end a line: a '#' after a blank, outside a quoted string,
+// at `from` or later.
+std::string_view withoutComment(std::string_view line, std::size_t from) {
     bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char c = line[i];
@@ -23,11 +24,27 @@ std::string_view withoutComment(std::string_view line) {
             ++i;
         } else if (c == '"') {
             quoted = !quoted;
-        } else if (!quoted && c == '#' && i > 0 && (line[i - 1] == ' ' || line[i - 1] == '\t')) {
+        } else if (!quoted && c == '#' && i >= from && i > 0 &&
+                   (line[i - 1] == ' ' || line[i - 1] == '\t')) {
             return line.substr(0, i);
         }
     }
     return line;
+}
+
+// Where the value of an expectation begins: the third word of the line. A value
+// may itself begin with '#' (a colour: `expect ALed6.color #FF0000`), so a
+// comment can only come after its first character.
+std::size_t commentFrom(std::string_view line) {
+    const auto blank = [&](std::size_t i) { return line[i] == ' ' || line[i] == '\t'; };
+    std::size_t i = 0;
+    for (int word = 0; word < 2; ++word) {
+        const std::size_t start = i;
+        while (i < line.size() && !blank(i)) ++i;
+        if (word == 0 && line.substr(start, i - start) != "expect") return 0;
+        while (i < line.size() && blank(i)) ++i;
+    }
+    return i + 1;
 }
 
 std::vector<std::string> splitWords(std::string_view line) {
@@ -222,7 +239,7 @@ std::optional<StateValue> parseValue(std::string_view raw) {
 ParsedLine parseScriptLine(std::string_view raw) {
     const std::string_view stripped = trim(raw);
     if (stripped.empty() || stripped.front() == '#') return std::monostate{};
-    const std::string_view line = trim(withoutComment(stripped));
+    const std::string_view line = trim(withoutComment(stripped, commentFrom(stripped)));
     const std::vector<std::string> words = splitWords(line);
     const Form* form = nullptr;
     for (const Form& f : kForms) {

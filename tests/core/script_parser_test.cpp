@@ -85,6 +85,9 @@ TEST(ScriptReader, ReadsTheValueOfAnExpectationAsTheRestOfTheLine) {
          std::string("a \"quoted\" \\ word\n\xC4\x85\xF0\x9F\x98\x80")},
         {"expect c \"# not a comment\"", "c", std::string("# not a comment")},
         {"expect c \"true\"", "c", std::string("true")},
+        // A bare colour begins with '#': it is the value, and a comment may follow.
+        {"expect ALed6.color #FF0000", "ALed6.color", std::string("#FF0000")},
+        {"expect\tALed6.color \t#FF0000  # the red lamp", "ALed6.color", std::string("#FF0000")},
     };
     for (const Case& c : cases) {
         const ScriptCommand read = command(c.line);
