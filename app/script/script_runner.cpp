@@ -242,7 +242,15 @@ std::optional<ScriptRunner::Failure> ScriptRunner::activate(const std::string& n
 std::optional<ScriptRunner::Failure> ScriptRunner::close(const std::string& name) {
     FormWindow* form = program_.window(QString::fromStdString(name));
     if (!form) return Failure{2, "unknown window '" + name + "'"};
-    form->widget()->close();
+    // The click on the title bar's close box first makes the window the active one
+    // (the desk, deactivated by it, saves its counters before the program ends).
+    QWidget* window = form->widget();
+    if (window->isVisible() && program_.focus().active() != form) {
+        program_.focus().activate(form);
+        settle();
+        if (program_.terminated() || !window->isVisible()) return std::nullopt;
+    }
+    window->close();
     settle();
     return std::nullopt;
 }
