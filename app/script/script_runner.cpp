@@ -122,6 +122,13 @@ void ScriptRunner::settle() {
     QApplication::processEvents();
 }
 
+void ScriptRunner::closePopup() {
+    QMenu* popup = program_.deskWindow().popupMenu();
+    if (!popup->isVisible()) return;
+    popup->hide();
+    settle();
+}
+
 std::optional<ScriptRunner::Failure> ScriptRunner::execute(const ScriptCommand& c) {
     using Kind = ScriptCommand::Kind;
     switch (c.kind) {
@@ -139,9 +146,12 @@ std::optional<ScriptRunner::Failure> ScriptRunner::execute(const ScriptCommand& 
         case Kind::Close:
             return close(c.names[0]);
         case Kind::Leave:
+            // The program loses the focus to another application: an open popup
+            // menu closes; the program's own active window stays.
+            closePopup();
+            return std::nullopt;
         case Kind::Return:
-            // The program loses the focus to another application, or gets it back:
-            // neither moves the program's own active window.
+            // Getting the focus back moves nothing either.
             return std::nullopt;
         case Kind::Dump:
             return dump(c.names);
@@ -234,6 +244,7 @@ std::optional<ScriptRunner::Failure> ScriptRunner::activate(const std::string& n
     FormWindow* form = program_.window(QString::fromStdString(name));
     if (!form) return Failure{2, "unknown window '" + name + "'"};
     if (!form->widget()->isVisible()) return Failure{2, "window '" + name + "' is not shown"};
+    closePopup();  // the click on the window closes an open popup menu
     program_.focus().activate(form);
     settle();
     return std::nullopt;
@@ -245,6 +256,7 @@ std::optional<ScriptRunner::Failure> ScriptRunner::close(const std::string& name
     // The click on the title bar's close box first makes the window the active one
     // (the desk, deactivated by it, saves its counters before the program ends).
     QWidget* window = form->widget();
+    if (window->isVisible()) closePopup();
     if (window->isVisible() && program_.focus().active() != form) {
         program_.focus().activate(form);
         settle();

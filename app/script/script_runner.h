@@ -53,6 +53,9 @@ class ScriptRunner {
 
     QWidget* findElement(const std::string& name) const;
     void settle();
+    // Closes the desk's popup menu if it is open, as a click elsewhere or the
+    // focus leaving the program does.
+    void closePopup();
 
     Program& program_;
     std::string scriptName_;
