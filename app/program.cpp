@@ -96,6 +96,9 @@ Program::Program(Mode mode, std::unique_ptr<CounterStore> store)
         wallTimer_.setTimerType(Qt::PreciseTimer);
         connect(&wallTimer_, &QTimer::timeout, this, &Program::syncWallClock);
         timers_.setScheduleListener([this] { scheduleWallClock(); });
+        // A timer that a click enables counts from the click, even when no timer
+        // has ticked for a long while.
+        timers_.setClock([this] { return elapsed_.elapsed(); });
         pulWindow_->setAnimated(true);
         addBenchMarks();
     }

@@ -1,5 +1,6 @@
 #include "desk/timer_service.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace zormia {
@@ -14,8 +15,13 @@ void TimerService::setEnabled(TimerId id, bool enabled) {
     Timer& timer = timers_[id];
     if (timer.enabled == enabled) return;  // a running timer keeps its phase
     timer.enabled = enabled;
-    if (enabled) timer.due = now_ + timer.interval;
+    if (enabled) timer.due = startTime() + timer.interval;
     notify();
+}
+
+std::int64_t TimerService::startTime() const {
+    if (ticking_ || !clock_) return now_;
+    return std::max(now_, clock_());
 }
 
 std::optional<std::int64_t> TimerService::nextDue() const {
@@ -41,7 +47,9 @@ void TimerService::advanceTo(std::int64_t t) {
         first->due += first->interval;
         // The handler may enable or disable timers (its own included); it must
         // not create new ones, so `first` stays valid until here.
+        ticking_ = true;
         if (first->onTick) first->onTick();
+        ticking_ = false;
         notify();
     }
     if (t > now_) now_ = t;

@@ -42,6 +42,13 @@ class TimerService {
     // disabled, or a tick moved its timer on); the wall-clock driver reschedules.
     void setScheduleListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
+    // The time now, where the service is driven by a clock that runs on its own
+    // (the window program's wall clock). The service's own time moves only when
+    // ticks are delivered, so between ticks, and after a spell in which no timer
+    // ran at all, it lags behind: a timer enabled by a click then starts from the
+    // clock's time, one enabled by a tick's handler from the tick's time.
+    void setClock(std::function<std::int64_t()> clock) { clock_ = std::move(clock); }
+
   private:
     struct Timer {
         std::string name;
@@ -53,7 +60,12 @@ class TimerService {
     };
     std::vector<Timer> timers_;
     std::int64_t now_ = 0;
+    bool ticking_ = false;  // a tick's handler runs
     std::function<void()> listener_;
+    std::function<std::int64_t()> clock_;
+
+    // When a timer enabled now starts counting.
+    std::int64_t startTime() const;
 
     void notify() {
         if (listener_) listener_();

@@ -116,5 +116,33 @@ TEST(TimerService, TheScheduleListenerHearsOfEveryChangeOfTheNextTick) {
     EXPECT_EQ(heard, 4);
 }
 
+// Driven by a wall clock, the service's own time moves only with the ticks. A
+// timer enabled between ticks counts from the clock's time, however long no timer
+// has run; one enabled by a tick's handler counts from that tick, also when the
+// tick is delivered late.
+TEST(TimerService, WithAClockATimerCountsFromTheClickThatEnablesItOrFromTheTickThatDoes) {
+    std::int64_t wall = 0;
+    TimerService service;
+    service.setClock([&] { return wall; });
+    std::vector<std::string> ticks;
+    TimerService::TimerId follower = -1;
+    const auto starter = service.create("S", 1000, 0, [&] {
+        ticks.push_back("S@" + std::to_string(service.now()));
+        service.setEnabled(follower, true);
+    });
+    follower = service.create("F", 1000, 1,
+                              [&] { ticks.push_back("F@" + std::to_string(service.now())); });
+
+    wall = 60300;  // a minute without a running timer, then a click
+    service.setEnabled(starter, true);
+    EXPECT_EQ(service.nextDue(), 61300);
+    wall = 61700;  // the tick is delivered 400 ms late
+    service.advanceTo(wall);
+    EXPECT_EQ(service.nextDue(), 62300);
+    wall = 62300;
+    service.advanceTo(wall);
+    EXPECT_EQ(ticks, (std::vector<std::string>{"S@61300", "S@62300", "F@62300"}));
+}
+
 }  // namespace
 }  // namespace zormia
