@@ -9,6 +9,19 @@
 #include "app/program_icon.h"
 
 namespace zormia {
+namespace {
+
+// A bold 13-pixel label, centred, whose text wraps within its place instead of
+// growing past it.
+void addWrappedLabel(QWidget* parent, const char* name, QRect place, const QString& text,
+                     QColor colour) {
+    QLabel* label = addPlainLabel(parent, name, place, text, 13, true, colour);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(place);
+}
+
+}  // namespace
 
 AboutBox::AboutBox() {
     setObjectName(QStringLiteral("AboutBox"));
@@ -38,16 +51,11 @@ AboutBox::AboutBox() {
     addPlainLabel(panel, "Version", QRect(88, 39, 59, 13), QStringLiteral("Version : 3.0"));
     addPlainLabel(panel, "Copyright", QRect(8, 72, 277, 16),
                   QStringLiteral("Program: Zespół Tremix"), 13, true);
-    QLabel* comments =
-        addPlainLabel(panel, "Comments", QRect(37, 101, 215, 32),
-                      QStringLiteral("Symulator pulpitu nastawczego stacji"), 13, true);
-    comments->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    comments->setWordWrap(true);
-    QLabel* news = addPlainLabel(panel, "Label2", QRect(32, 178, 241, 59),
-                                 QStringLiteral("Nowości o programie na stronie www.tremix.pl"), 13,
-                                 true, QColor(0, 0, 0x80));
-    news->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    news->setWordWrap(true);
+    addWrappedLabel(panel, "Comments", QRect(37, 101, 215, 32),
+                    QStringLiteral("Symulator pulpitu nastawczego stacji"), Qt::black);
+    addWrappedLabel(panel, "Label2", QRect(32, 178, 241, 59),
+                    QStringLiteral("Nowości o programie na stronie www.tremix.pl"),
+                    QColor(0, 0, 0x80));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));

@@ -1,0 +1,73 @@
+// The start, About and description windows: every element at its place, and the
+// About window's centred credit lines wrapped within theirs.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTime>
+#include <QWidget>
+
+#include "app/about_windows.h"
+#include "app/start_window.h"
+#include "desk/timer_service.h"
+
+namespace zormia {
+namespace {
+
+struct Place {
+    const char* name;
+    QRect rect;
+    bool exactSize;  // labels that grow with their text keep only their corner
+};
+
+void expectPlaces(QWidget& window, std::initializer_list<Place> places) {
+    for (const Place& p : places) {
+        auto* element = window.findChild<QWidget*>(QString::fromLatin1(p.name));
+        ASSERT_NE(element, nullptr) << p.name;
+        EXPECT_EQ(element->pos(), p.rect.topLeft()) << p.name;
+        if (p.exactSize) {
+            EXPECT_EQ(element->size(), p.rect.size()) << p.name;
+        }
+    }
+}
+
+TEST(PlainWindows, EveryElementAtItsPlace) {
+    TimerService timers;
+    StartWindow start(
+        timers, [] { return QTime(9, 5, 7); }, [] {}, [] {});
+    expectPlaces(start, {{"Label3D3", {156, 1, 0, 29}, false},
+                         {"Label3D1", {38, 35, 312, 24}, false},
+                         {"ExplorerButton1", {27, 78, 184, 40}, true},
+                         {"st", {218, 77, 178, 40}, true},
+                         {"Label5", {58, 133, 105, 13}, false},
+                         {"Label6", {271, 144, 63, 13}, false}});
+    AboutBox about;
+    expectPlaces(about, {{"Panel1", {8, 7, 292, 274}, true},
+                         {"ProgramIcon", {8, 8, 65, 57}, true},
+                         {"ProductName", {88, 16, 151, 13}, false},
+                         {"Version", {88, 39, 59, 13}, false},
+                         {"Comments", {37, 101, 215, 32}, true},
+                         {"Label2", {32, 178, 241, 59}, true},
+                         {"OKButton", {106, 288, 75, 25}, true}});
+    DescriptionWindow description;
+    expectPlaces(description,
+                 {{"Memo1", {10, 10, 427, 247}, true}, {"Button1", {184, 270, 75, 25}, true}});
+}
+
+// The credit lines are wider than their places in one line: they wrap, centred,
+// and the lines fit the place's height.
+TEST(PlainWindows, AboutCreditLinesWrapWithinTheirPlaces) {
+    AboutBox about;
+    for (const char* name : {"Comments", "Label2"}) {
+        auto* label = about.findChild<QLabel*>(QString::fromLatin1(name));
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_TRUE(label->wordWrap()) << name;
+        EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << name;
+        const int oneLine = label->fontMetrics().horizontalAdvance(label->text());
+        EXPECT_GT(oneLine, label->width()) << name << ": the text would fit one line";
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
+    }
+}
+
+}  // namespace
+}  // namespace zormia
