@@ -15,3 +15,21 @@ expect active PUL
 expect symulator.visible true
 expect zwh.enabled true
 expect pzwh.visible false
+
+# A route program started before the desk is closed runs on to its end while the
+# desk is hidden: reopened, the desk shows the route released.
+click z1cd
+click psa
+click PrzebiegiA
+expect Timer3.enabled true
+close PUL
+wait 5000
+expect step3 5
+expect ALed4.on false
+wait 25000
+expect Timer3.enabled false
+expect pa false
+click START.st
+expect ua true
+expect z1ab.enabled true
+expect Panel55.visible false
