@@ -41,21 +41,51 @@ StartWindow::StartWindow(TimerService& timers, std::function<QTime()> timeOfDay,
     Timer2 = TimerRef(&timers, timers.create("START.Timer2", 1000, 8, [this] { Timer2Timer(); }));
 }
 
-QString StartWindow::longTimeFormat() {
-    const QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-    // Drop the unquoted time-zone letters and the blanks they leave behind.
-    QString result;
-    bool quoted = false;
-    for (const QChar c : format) {
-        if (c == u'\'') quoted = !quoted;
-        if (!quoted && c == u't') continue;
-        result += c;
+QString StartWindow::timeText(QTime time, const QLocale& locale) {
+    // The locale's own formats tell only how it writes the hour, its separator and
+    // whether it keeps a 12-hour clock; the rest of them (a time zone, a day
+    // period, words between the fields) is not shown.
+    const QString format = locale.timeFormat(QLocale::ShortFormat);
+    int hourDigits = 0;
+    bool twelveHour = false;
+    QString separator;
+    bool quoted = false, afterHour = false, separatorDone = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'') {
+            quoted = !quoted;
+            continue;
+        }
+        if (quoted) continue;
+        if (c == u'a' || c == u'A') twelveHour = true;
+        if ((c == u'h' || c == u'H') && hourDigits == 0) {
+            while (i < format.size() && format[i] == c) {
+                ++hourDigits;
+                ++i;
+            }
+            --i;
+            afterHour = true;
+        } else if (c == u'm') {
+            separatorDone = afterHour;
+        } else if (afterHour && !separatorDone) {
+            separator += c;
+        }
     }
-    return result.simplified();
+    separator = separator.trimmed();
+    if (separator.isEmpty()) separator = QStringLiteral(":");
+
+    int hour = time.hour();
+    if (twelveHour) hour = hour % 12 == 0 ? 12 : hour % 12;
+    QString text = hourDigits >= 2 ? QStringLiteral("%1").arg(hour, 2, 10, QLatin1Char('0'))
+                                   : QString::number(hour);
+    text += separator + QStringLiteral("%1").arg(time.minute(), 2, 10, QLatin1Char('0'));
+    text += separator + QStringLiteral("%1").arg(time.second(), 2, 10, QLatin1Char('0'));
+    if (twelveHour) text += u' ' + (time.hour() < 12 ? locale.amText() : locale.pmText());
+    return text;
 }
 
 void StartWindow::showTime() {
-    clock_->setText(timeOfDay_().toString(longTimeFormat()));
+    clock_->setText(timeText(timeOfDay_(), QLocale::system()));
     clock_->adjustSize();
 }
 

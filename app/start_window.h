@@ -2,6 +2,8 @@
 // The start window: greets the trainee, shows a running clock, opens the desk or
 // ends the program. It is the program's main window: closing it ends the program.
 
+#include <QLocale>
+#include <QTime>
 #include <QWidget>
 #include <functional>
 
@@ -32,9 +34,11 @@ class StartWindow : public QWidget, public FormWindow {
 
     TimerRef Timer2;
 
-    // The locale's long time format without the time zone that Qt's own long
-    // format appends ("HH:mm:ss t" becomes "HH:mm:ss").
-    static QString longTimeFormat();
+    // The clock's text for `time`: the hour as the locale writes it (with or
+    // without a leading zero), the locale's time separator, two-digit minutes,
+    // the separator, two-digit seconds, and on a 12-hour clock a blank and the
+    // locale's AM or PM text: "09:05:07", "9:05:07 PM", "9.05.07".
+    static QString timeText(QTime time, const QLocale& locale);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -69,5 +69,34 @@ TEST(PlainWindows, AboutCreditLinesWrapWithinTheirPlaces) {
     }
 }
 
+// The clock shows the hour as the locale writes it, the locale's separator,
+// two-digit minutes and seconds, and on a 12-hour clock the locale's AM or PM
+// text after a blank; nothing else of the locale's long format (a time zone, a
+// day period, words between the fields) shows.
+TEST(PlainWindows, ClockShowsTheTimeOfDayInTheLocalesWay) {
+    struct Case {
+        const char* locale;
+        QTime time;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"C", {9, 5, 7}, "09:05:07"},
+        {"pl_PL", {21, 5, 7}, "21:05:07"},
+        {"en_US", {21, 5, 7}, "9:05:07 PM"},
+        {"en_US", {0, 0, 9}, "12:00:09 AM"},
+        {"en_US", {12, 30, 0}, "12:30:00 PM"},
+        {"fi_FI", {9, 5, 7}, "9.05.07"},
+        {"ko_KR", {21, 5, 7}, "9:05:07 \uC624\uD6C4"},
+        {"zh_TW", {21, 5, 7}, "21:05:07"},
+        {"ja_JP", {21, 5, 7}, "21:05:07"},
+        {"fr_CA", {9, 5, 7}, "09:05:07"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(StartWindow::timeText(c.time, QLocale(QString::fromLatin1(c.locale))),
+                  QString::fromUtf8(c.shown))
+            << c.locale << " " << c.time.toString().toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace zormia
