@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <span>
 
 #include "app/about_windows.h"
 #include "app/program.h"
@@ -299,6 +300,17 @@ std::optional<StateValue> ScriptRunner::value(const std::string& key) const {
         return StateValue(desk.timers()[owner[5] - '1']->enabled());
     }
 
+    // The entries of the desk's main menu and of its popup menu.
+    if (const QAction* action = program_.deskWindow().menuAction(QString::fromStdString(owner))) {
+        if (property == "caption") {
+            return StateValue(
+                action->text().replace(QStringLiteral("&&"), QStringLiteral("&")).toStdString());
+        }
+        if (property == "visible") return StateValue(action->isVisible());
+        if (property == "enabled") return StateValue(action->isEnabled());
+        return std::nullopt;
+    }
+
     // Elements of the start, About and description windows.
     const auto ownerDot = owner.find('.');
     if (ownerDot != std::string::npos && owner.substr(0, ownerDot) != "PUL") {
@@ -350,6 +362,14 @@ std::map<std::string, StateValue> ScriptRunner::state() const {
         for (const char* property : {"visible", "enabled", "on", "blink", "color", "picture",
                                      "startup", "value", "down", "caption"}) {
             keys.push_back(name + "." + property);
+        }
+    }
+    for (const auto& items :
+         {std::span<const MenuItemSpec>(kMainMenu), std::span<const MenuItemSpec>(kPopupMenu)}) {
+        for (const MenuItemSpec& item : items) {
+            for (const char* property : {"caption", "visible", "enabled"}) {
+                keys.push_back(std::string(item.name) + "." + property);
+            }
         }
     }
     for (const char* window : {"START", "AboutBox", "op"}) {

@@ -26,3 +26,10 @@ close PUL
 expect PopupMenu1.open false
 expect PUL.visible false
 expect active START
+
+# The entries of both menus are elements of the desk with their own captions.
+expect Odwoanie1.caption "Odwołanie"
+expect Odwoanie1.enabled true
+expect Zaoenieplomb1.caption "Założenie plomb"
+expect Symulator1.visible true
+expect zwh2.caption zwh
