@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "store/utf8.h"
+
 namespace zormia {
 
 namespace {
@@ -71,24 +73,6 @@ std::string_view rootName(std::string_view s) {
 
 // ---- text encodings ----------------------------------------------------------------
 
-void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // UTF-16 to UTF-8; a lone surrogate becomes U+FFFD, an odd last byte is dropped.
 std::string utf16ToUtf8(std::string_view bytes, bool littleEndian) {
     const auto unit = [&](std::size_t i) -> std::uint32_t {
@@ -109,7 +93,7 @@ std::string utf16ToUtf8(std::string_view bytes, bool littleEndian) {
                 continue;
             }
         }
-        appendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? 0xFFFD : u);
+        appendUtf8(out, u);  // a lone half of a pair reads as U+FFFD
     }
     return out;
 }

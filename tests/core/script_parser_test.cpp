@@ -83,6 +83,8 @@ TEST(ScriptReader, ReadsTheValueOfAnExpectationAsTheRestOfTheLine) {
          std::string("Failed to get data for 'dkog'")},
         {R"(expect c "a \"quoted\" \\ word\n\u0105\ud83d\ude00")", "c",
          std::string("a \"quoted\" \\ word\n\xC4\x85\xF0\x9F\x98\x80")},
+        // Half a surrogate pair is no character: it reads as U+FFFD.
+        {R"(expect c "\ud83dx\ude00")", "c", std::string("\xEF\xBF\xBDx\xEF\xBF\xBD")},
         {"expect c \"# not a comment\"", "c", std::string("# not a comment")},
         {"expect c \"true\"", "c", std::string("true")},
         // A bare colour begins with '#': it is the value, and a comment may follow.
