@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <deque>
@@ -23,6 +22,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "desk/pul.h"
@@ -270,39 +270,20 @@ class CoreProgram : public ProgramView {
     std::uint64_t delivered_ = 0;
 };
 
-struct Options {
-    std::uint64_t seed = 1;
-    std::uint64_t ops = 1000000;
-    bool end = false;
+struct Options : RunOptions {
+    Options() { ops = 1000000; }
     unsigned storeFaults = 20;
-    std::string script;
 };
-
-bool parseNumber(const char* text, std::uint64_t& out) {
-    const std::string_view s(text);
-    const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
-    return ec == std::errc() && ptr == s.data() + s.size();
-}
 
 std::optional<Options> parseOptions(int argc, char** argv) {
     Options o;
     for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
         std::uint64_t n = 0;
-        if (arg == "--end") {
-            o.end = true;
-        } else if (i + 1 < argc && arg == "--seed" && parseNumber(argv[i + 1], n)) {
-            o.seed = n;
-            ++i;
-        } else if (i + 1 < argc && arg == "--ops" && parseNumber(argv[i + 1], n)) {
-            o.ops = n;
-            ++i;
-        } else if (i + 1 < argc && arg == "--store-faults" && parseNumber(argv[i + 1], n) &&
-                   n <= 1000) {
+        if (takeRunOption(argc, argv, i, o)) continue;
+        if (i + 1 < argc && std::string_view(argv[i]) == "--store-faults" &&
+            parseNumber(argv[i + 1], n) && n <= 1000) {
             o.storeFaults = static_cast<unsigned>(n);
             ++i;
-        } else if (i + 1 < argc && arg == "--script") {
-            o.script = argv[++i];
         } else {
             return std::nullopt;
         }

@@ -21,7 +21,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <charconv>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -31,6 +30,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/program.h"
@@ -63,36 +63,16 @@ class GuiView : public ProgramView {
     Program& program_;
 };
 
-struct Options {
-    std::uint64_t seed = 1;
-    std::uint64_t ops = 20000;
-    bool end = false;
-    std::string script;
-    std::string replay;
+struct Options : RunOptions {
+    Options() { ops = 20000; }
+    std::string replay;  // zormia-script, to replay the run's scripts with
 };
-
-bool parseNumber(const char* text, std::uint64_t& out) {
-    const std::string_view s(text);
-    const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
-    return ec == std::errc() && ptr == s.data() + s.size();
-}
 
 std::optional<Options> parseOptions(int argc, char** argv) {
     Options o;
     for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        std::uint64_t n = 0;
-        if (arg == "--end") {
-            o.end = true;
-        } else if (i + 1 < argc && arg == "--seed" && parseNumber(argv[i + 1], n)) {
-            o.seed = n;
-            ++i;
-        } else if (i + 1 < argc && arg == "--ops" && parseNumber(argv[i + 1], n)) {
-            o.ops = n;
-            ++i;
-        } else if (i + 1 < argc && arg == "--script") {
-            o.script = argv[++i];
-        } else if (i + 1 < argc && arg == "--replay") {
+        if (takeRunOption(argc, argv, i, o)) continue;
+        if (i + 1 < argc && std::string_view(argv[i]) == "--replay") {
             o.replay = argv[++i];
         } else {
             return std::nullopt;

@@ -1,6 +1,8 @@
 #include "tools/random_operator/operation.h"
 
+#include <charconv>
 #include <iterator>
+#include <string_view>
 
 #include "desk/menus.h"
 
@@ -199,6 +201,32 @@ std::uint64_t OperationSource::runLength() {
 Operation OperationSource::ending() {
     if (rng_.perMille(500)) return make(Operation::Kind::Click, "START.ExplorerButton1");
     return make(Operation::Kind::Close, "START");
+}
+
+bool parseNumber(const char* text, std::uint64_t& out) {
+    const std::string_view s(text);
+    const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return ec == std::errc() && ptr == s.data() + s.size();
+}
+
+bool takeRunOption(int argc, char** argv, int& i, RunOptions& o) {
+    const std::string_view arg = argv[i];
+    if (arg == "--end") {
+        o.end = true;
+        return true;
+    }
+    if (i + 1 >= argc) return false;
+    if (arg == "--seed" || arg == "--ops") {
+        std::uint64_t n = 0;
+        if (!parseNumber(argv[i + 1], n)) return false;
+        (arg == "--seed" ? o.seed : o.ops) = n;
+    } else if (arg == "--script") {
+        o.script = argv[i + 1];
+    } else {
+        return false;
+    }
+    ++i;
+    return true;
 }
 
 }  // namespace zormia::random_operator

@@ -95,4 +95,19 @@ class OperationSource {
     std::vector<ElementId> others_;   // every other desk element
 };
 
+// The options both operators take: --seed N, --ops N, --end (the last operation
+// ends the program) and --script FILE (the run as zormia-script).
+struct RunOptions {
+    std::uint64_t seed = 1;
+    std::uint64_t ops = 0;
+    bool end = false;
+    std::string script;
+};
+
+// A whole decimal number, nothing before or after it.
+bool parseNumber(const char* text, std::uint64_t& out);
+// When argv[i] is one of the options of RunOptions, reads it and its value into
+// `o`, leaves i on the last word it took and says true.
+bool takeRunOption(int argc, char** argv, int& i, RunOptions& o);
+
 }  // namespace zormia::random_operator
