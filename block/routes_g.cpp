@@ -24,6 +24,16 @@ void reachesITD(Pul& d) {
 void leavesITG(Pul& d) {
     d.PaintITG('z');
 }
+// Toward track 1 or 3 the train has left both points: G's route lock `ug` is free
+// again, and ITD, ITG and the points' sections go back to their rest look.
+void throatClear(Pul& d) {
+    d.ug = true;
+    d.UpdatePointButtons();
+    d.PaintITD('s');
+    d.PaintITG('s');
+    d.PaintIZ2('b');
+    d.PaintIZ1('b');
+}
 
 // G to track 3.
 constexpr ProgramStep kPga[] = {
@@ -38,15 +48,7 @@ constexpr ProgramStep kPga[] = {
     {15, [](Pul& d) { d.PaintIT3('c'); }},
     {16, [](Pul& d) { d.PaintIZ2('z'); }},
     {18, [](Pul& d) { d.PaintIZ1('z'); }},
-    {19,
-     [](Pul& d) {
-         d.ug = true;
-         d.UpdatePointButtons();
-         d.PaintITD('s');
-         d.PaintITG('s');
-         d.PaintIZ2('b');
-         d.PaintIZ1('b');
-     }},
+    {19, throatClear},
     {20, [](Pul& d) { d.PaintITA('s'); }},
     {22,
      [](Pul& d) {
@@ -70,15 +72,7 @@ constexpr ProgramStep kPgb[] = {
     {15, [](Pul& d) { d.PaintIT1('c'); }},
     {16, [](Pul& d) { d.PaintIZ2('z'); }},
     {17, [](Pul& d) { d.PaintIZ1('z'); }},
-    {18,
-     [](Pul& d) {
-         d.ug = true;
-         d.UpdatePointButtons();
-         d.PaintITD('s');
-         d.PaintITG('s');
-         d.PaintIZ2('b');
-         d.PaintIZ1('b');
-     }},
+    {18, throatClear},
     {19, [](Pul& d) { d.PaintITB('s'); }},
     {20,
      [](Pul& d) {
