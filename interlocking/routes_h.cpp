@@ -8,6 +8,15 @@
 namespace zormia {
 namespace {
 
+// The train has cleared the points: the route behind it is released, H's route
+// lock `uh` is free again and IZ1 and ITH go back to their rest look.
+void releasedBehindTheTrain(Pul& d) {
+    d.PaintIZ1('b');
+    d.PaintITH('s');
+    d.uh = true;
+    d.UpdatePointButtons();
+}
+
 // A train from Stacja C into track 3.
 constexpr ProgramStep kRoutePha[] = {
     {2, [](Pul& d) { d.ShowTile(d.im14, "aw1c"); }},  // the train approaches on the line
@@ -22,13 +31,7 @@ constexpr ProgramStep kRoutePha[] = {
     {10, [](Pul& d) { d.PaintIZ1('c'); }},
     {13, [](Pul& d) { d.PaintITH('z'); }},
     {18, [](Pul& d) { d.PaintITA('c'); }},
-    {22,
-     [](Pul& d) {  // the route behind the train is released
-         d.PaintIZ1('b');
-         d.PaintITH('s');
-         d.uh = true;
-         d.UpdatePointButtons();
-     }},
+    {22, releasedBehindTheTrain},
     {24, [](Pul& d) { d.PaintIT3('c'); }},
     {25, [](Pul& d) { d.PaintITA('s'); }},
     {27, [](Pul& d) { d.PaintIT3('z'); }},
@@ -51,13 +54,7 @@ constexpr ProgramStep kRoutePhb[] = {
     {13, [](Pul& d) { d.PaintITH('z'); }},
     {15, [](Pul& d) { d.PaintITB('c'); }},
     {17, [](Pul& d) { d.PaintIT1('c'); }},
-    {19,
-     [](Pul& d) {
-         d.PaintIZ1('b');
-         d.PaintITH('s');
-         d.uh = true;
-         d.UpdatePointButtons();
-     }},
+    {19, releasedBehindTheTrain},
     {20,
      [](Pul& d) {
          if (d.ALed29.on()) return;
