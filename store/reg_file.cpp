@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 #include "store/utf8.h"
 
@@ -56,11 +57,14 @@ std::string_view trim(std::string_view s) {
     return trimRight(trimLeft(s));
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
+// Hex digits and nothing else make up the whole of `s`.
+template <typename Unsigned>
+std::optional<Unsigned> readHex(std::string_view s) {
+    Unsigned n = 0;
+    const char* end = s.data() + s.size();
+    const auto [ptr, ec] = std::from_chars(s.data(), end, n, 16);
+    if (s.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+    return n;
 }
 
 // The full name of a root given by either of its names; empty for anything else.
@@ -255,14 +259,9 @@ std::optional<std::vector<std::uint8_t>> readHexBytes(std::string_view s) {
         const std::size_t comma = s.find(',', start);
         const std::string_view token = trim(s.substr(
             start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
-        if (token.empty() || token.size() > 2) return std::nullopt;
-        int byte = 0;
-        for (char c : token) {
-            const int d = hexDigit(c);
-            if (d < 0) return std::nullopt;
-            byte = byte * 16 + d;
-        }
-        bytes.push_back(static_cast<std::uint8_t>(byte));
+        const std::optional<std::uint8_t> byte = readHex<std::uint8_t>(token);
+        if (!byte || token.size() > 2) return std::nullopt;
+        bytes.push_back(*byte);
         if (comma == std::string_view::npos) return bytes;
         start = comma + 1;
     }
@@ -273,14 +272,9 @@ RegFile::Value classify(std::string_view data) {
     if (data == "-") return {Type::Missing, 0};
     if (startsWithNoCase(data, "dword:")) {
         const std::string_view digits = data.substr(6);
-        if (digits.empty() || digits.size() > 8) return {Type::Other, 0};
-        std::uint32_t n = 0;
-        for (char c : digits) {
-            const int d = hexDigit(c);
-            if (d < 0) return {Type::Other, 0};
-            n = n << 4 | static_cast<std::uint32_t>(d);
-        }
-        return {Type::Dword, static_cast<std::int32_t>(n)};
+        const std::optional<std::uint32_t> n = readHex<std::uint32_t>(digits);
+        if (!n || digits.size() > 8) return {Type::Other, 0};
+        return {Type::Dword, static_cast<std::int32_t>(*n)};
     }
     // The binary form of a 32-bit integer value, little-endian.
     if (startsWithNoCase(data, "hex(4):")) {
