@@ -130,6 +130,14 @@ void ScriptRunner::closePopup() {
     settle();
 }
 
+bool ScriptRunner::makeActive(FormWindow* form) {
+    if (program_.focus().active() != form) {
+        program_.focus().activate(form);
+        settle();
+    }
+    return !program_.terminated() && form->widget()->isVisible();
+}
+
 std::optional<ScriptRunner::Failure> ScriptRunner::execute(const ScriptCommand& c) {
     using Kind = ScriptCommand::Kind;
     switch (c.kind) {
@@ -198,11 +206,7 @@ std::optional<ScriptRunner::Failure> ScriptRunner::click(const std::string& name
     FormWindow* form = program_.focus().find(window);
     if (!form || !window->isVisible()) return std::nullopt;  // nothing there gets it
     // A click on a window that is not the active one makes it the active one.
-    if (program_.focus().active() != form) {
-        program_.focus().activate(form);
-        settle();
-        if (program_.terminated() || !window->isVisible()) return std::nullopt;
-    }
+    if (!makeActive(form)) return std::nullopt;
     const QPoint at = element == window ? local : element->mapTo(window, local);
     QTest::mouseClick(window->windowHandle(), right ? Qt::RightButton : Qt::LeftButton,
                       Qt::KeyboardModifiers(), at);
@@ -229,12 +233,7 @@ std::optional<ScriptRunner::Failure> ScriptRunner::menu(const std::string& name)
     if (!desk.isVisible())
         return Failure{2, "menu item '" + name + "' cannot be reached: the desk is not shown"};
     if (popup->isVisible()) popup->hide();
-    FormWindow* form = program_.focus().find(&desk);
-    if (program_.focus().active() != form) {
-        program_.focus().activate(form);
-        settle();
-        if (program_.terminated() || !desk.isVisible()) return std::nullopt;
-    }
+    if (!makeActive(program_.focus().find(&desk))) return std::nullopt;
     QAction* action = desk.menuAction(QString::fromStdString(name));
     if (!action->menu()) action->trigger();  // a submenu only opens
     settle();
@@ -258,11 +257,7 @@ std::optional<ScriptRunner::Failure> ScriptRunner::close(const std::string& name
     // (the desk, deactivated by it, saves its counters before the program ends).
     QWidget* window = form->widget();
     if (window->isVisible()) closePopup();
-    if (window->isVisible() && program_.focus().active() != form) {
-        program_.focus().activate(form);
-        settle();
-        if (program_.terminated() || !window->isVisible()) return std::nullopt;
-    }
+    if (window->isVisible() && !makeActive(form)) return std::nullopt;
     window->close();
     settle();
     return std::nullopt;

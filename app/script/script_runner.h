@@ -18,6 +18,7 @@ class QWidget;
 
 namespace zormia {
 
+class FormWindow;
 class Program;
 
 class ScriptRunner {
@@ -56,6 +57,10 @@ class ScriptRunner {
     // Closes the desk's popup menu if it is open, as a click elsewhere or the
     // focus leaving the program does.
     void closePopup();
+    // Makes the shown window `form` the program's active one, as the press on it
+    // does before a click lands. Whether it is still shown to take the click: its
+    // activation handler may have hidden it or ended the program.
+    bool makeActive(FormWindow* form);
 
     Program& program_;
     std::string scriptName_;
