@@ -17,17 +17,11 @@ std::string text(const QColor& c) {
     return c.name(QColor::HexRgb).toUpper().toStdString();
 }
 
-// Shown on screen as far as the desk goes: the element and all it lies in.
-bool chainVisible(const DeskModel& model, int i) {
+// Whether the element and all it lies in have `flag` set: shown or enabled as
+// far as the desk goes.
+bool wholeChain(const DeskModel& model, int i, bool ElementState::*flag) {
     for (; i != 0; i = catalogue()[i].parent) {
-        if (!model.state(static_cast<ElementId>(i)).visible) return false;
-    }
-    return true;
-}
-
-bool chainEnabled(const DeskModel& model, int i) {
-    for (; i != 0; i = catalogue()[i].parent) {
-        if (!model.state(static_cast<ElementId>(i)).enabled) return false;
+        if (!(model.state(static_cast<ElementId>(i)).*flag)) return false;
     }
     return true;
 }
@@ -80,11 +74,11 @@ std::string checkWidgets(PulWindow& window, bool pixels) {
             return name + (s.visible ? " is hidden, the core shows it"
                                      : " is not hidden, the core hides it");
         }
-        const bool shown = windowShown && chainVisible(model, i);
+        const bool shown = windowShown && wholeChain(model, i, &ElementState::visible);
         if (w->isVisible() != shown) {
             return name + (shown ? " is not visible" : " is visible") + " on screen";
         }
-        const bool enabled = chainEnabled(model, i);
+        const bool enabled = wholeChain(model, i, &ElementState::enabled);
         if (w->isEnabled() != enabled) {
             return name + (enabled ? " is disabled, the core enables it"
                                    : " is enabled, the core disables it");
