@@ -56,7 +56,7 @@ void Pul::pkoyClick() {
 
 void Pul::pdkoxClick() {
     if (!out.busy) return;
-    countUse(dkoy);
+    addOne(dkoy);
     ldkoy.setValue(dkoy);
     ALed50.setOn(true);
 }
@@ -76,7 +76,7 @@ void Pul::pdkogClick() {
     if (!in.busy || ALed55.on()) return;
     dkogLatch = true;
     ALed55.setOn(true);
-    countUse(dkog);
+    addOne(dkog);
     licznikg.setValue(dkog);
     UpdateArrivalState();
 }

@@ -82,14 +82,14 @@ void Pul::ppoz1Click() {
 // also on a line that is already occupied.
 void Pul::pdpodClick() {
     if (!out.poz) return;
-    countUse(dpod);
+    addOne(dpod);
     ldpod.setValue(dpod);
     DPoPress(out, ALed44, ALed52, ALed34);
 }
 
 void Pul::pdpo2Click() {
     if (!in.poz) return;
-    countUse(dpov);
+    addOne(dpov);
     ldpov.setValue(dpov);
     DPoPress(in, ALed51, ALed39, ALed49);
 }

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "desk/pul.h"
+#include "interlocking/counters.h"
 #include "interlocking/route_program.h"
 
 namespace zormia {
@@ -34,10 +35,9 @@ constexpr Dispatch kTimer5Programs[] = {
 // Each program gets the counter as it stands when its turn comes: a program that
 // ended earlier in the same tick has already put it back to 0. A timer left
 // running with no route to run (a route released while it ran) counts on for
-// ever; like the desk's 32-bit registers it goes on from the smallest number
-// after the largest.
+// ever, going on from the smallest number after the largest.
 void tick(Pul& d, std::int32_t& counter, std::span<const Dispatch> programs) {
-    counter = static_cast<std::int32_t>(static_cast<std::uint32_t>(counter) + 1u);
+    addOne(counter);
     for (const Dispatch& row : programs) {
         if (d.*row.routeFlag) (d.*row.program)(counter);
     }

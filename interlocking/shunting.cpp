@@ -74,7 +74,7 @@ void Pul::SetSzLamps(LampRef& lamp1, LampRef& lamp2, bool on, std::int32_t& coun
                      CounterRef& display, bool& shuntFlag) {
     lamp1.setOn(on);
     lamp2.setOn(on);
-    if (lamp1.on()) countUse(counter);
+    if (lamp1.on()) addOne(counter);
     display.setValue(counter);
     lamp1.setBlink(true);
     lamp2.setBlink(true);
