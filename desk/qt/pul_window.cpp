@@ -176,17 +176,16 @@ void PulWindow::buildElements() {
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             connect(button, &QAbstractButton::clicked, this, [this, id] { desk_.click(id); });
         }
+        // A widget comes out of createElementWidget() in its element's look: only
+        // the lamps that flash from the start are noted here.
+        const ElementState& s = desk_.model().state(id);
+        if (s.on && s.blink) flashing_.push_back(id);
     }
     // A right click on the Wbl button opens its popup menu at the pointer.
     QWidget* wbl = elementWidget(ElementId::pwbla);
     wbl->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(wbl, &QWidget::customContextMenuRequested, this,
             [this, wbl](const QPoint& pos) { popup_->popup(wbl->mapToGlobal(pos)); });
-    for (int i = 0; i < kElementCount; ++i) {
-        if (views_[i]) views_[i]->sync();
-        const ElementState& s = desk_.model().state(static_cast<ElementId>(i));
-        if (s.on && s.blink) flashing_.push_back(static_cast<ElementId>(i));
-    }
 }
 
 void PulWindow::elementChanged(ElementId id) {
