@@ -45,9 +45,10 @@ inline void showTrack3Path(Pul& d) {
 // it is.
 void endRoute(bool& routeFlag, TimerRef& timer, std::int32_t& counter);
 
-// The last step of a route that ends at signal D (on Timer5). With D at proceed
-// the train runs on as the departure train of D, from step 5 of its program;
-// with D at stop it stays in ITD, which stays shown occupied.
+// The last step of a route that ends at signal D (on Timer5): the route ends as
+// with endRoute. With D at proceed the train runs on as the departure train of D,
+// from step 5 of its program; with D at stop it stays in ITD, which stays shown
+// occupied.
 void handOverToD(Pul& d, bool& routeFlag);
 
 }  // namespace zormia

@@ -52,16 +52,10 @@ void endRoute(bool& routeFlag, TimerRef& timer, std::int32_t& counter) {
 }
 
 void handOverToD(Pul& d, bool& routeFlag) {
+    endRoute(routeFlag, d.Timer5, d.step5);
     if (d.ALed14.on()) {
-        d.Timer5.disable();
-        d.step5 = 0;
         d.step6 = 4;  // the next tick of Timer6 is step 5 of route D: the train passes D
         d.Timer6.enable();
-        routeFlag = false;
-    } else {
-        d.Timer5.disable();
-        routeFlag = false;
-        d.step5 = 0;
     }
 }
 
