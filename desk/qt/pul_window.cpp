@@ -222,14 +222,22 @@ void PulWindow::startOrStopAnimation() {
     if (!onScreen()) {
         animationTimer_.stop();
     } else if (!animationTimer_.isActive()) {
+        lampsCheckedAt_ = clock_.elapsedMs();  // the window repaints whole as it shows
         scheduleAnimation();
     }
 }
 
+namespace {
+std::int64_t flashInterval(const ElementState& s) {
+    return std::max(1, s.interval);
+}
+}  // namespace
+
 // What moves on the desk by itself: a flashing lamp changes its look at whole
 // multiples of its interval on the display clock, the clock's hands at whole
 // seconds of the local time. One timer wakes the program just after the next
-// such moment and repaints only what changed then. On screen the display clock
+// such moment and repaints only what changed then: the lamps whose look turned
+// since the last wake, the clock at a new second. On screen the display clock
 // is the wall clock, so lamps flashing in whole or half seconds change together
 // with the second hand: with lamps flashing the program wakes twice a second.
 void PulWindow::scheduleAnimation() {
@@ -238,22 +246,24 @@ void PulWindow::scheduleAnimation() {
         return;
     }
     const std::int64_t now = clock_.elapsedMs();
-    nextFlash_ = INT64_MAX;
+    std::int64_t nextFlash = INT64_MAX;
     for (ElementId id : flashing_) {
-        const std::int64_t interval = std::max(1, desk_.model().state(id).interval);
-        nextFlash_ = std::min(nextFlash_, (now / interval + 1) * interval);
+        const std::int64_t interval = flashInterval(desk_.model().state(id));
+        nextFlash = std::min(nextFlash, (now / interval + 1) * interval);
     }
     const QTime time = clock_.localTime ? clock_.localTime() : QTime::currentTime();
     nextSecond_ = now + 1000 - time.msec();
     // A millisecond late rather than early: the look is taken at paint time.
-    animationTimer_.start(static_cast<int>(std::min(nextFlash_, nextSecond_) - now + 1));
+    animationTimer_.start(static_cast<int>(std::min(nextFlash, nextSecond_) - now + 1));
 }
 
 void PulWindow::animate() {
     const std::int64_t now = clock_.elapsedMs();
-    if (now >= nextFlash_) {
-        for (ElementId id : flashing_) elementWidget(id)->update();
+    for (ElementId id : flashing_) {
+        const std::int64_t interval = flashInterval(desk_.model().state(id));
+        if (now / interval != lampsCheckedAt_ / interval) elementWidget(id)->update();
     }
+    lampsCheckedAt_ = now;
     if (now >= nextSecond_) elementWidget(ElementId::DRClock1)->update();
     scheduleAnimation();
 }

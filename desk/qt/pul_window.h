@@ -74,7 +74,7 @@ class PulWindow : public QMainWindow {
     std::vector<QAction*> actions_;
     std::vector<ElementId> flashing_;  // lamps that are lit and flash
     QTimer animationTimer_;            // flashing lamps and the clock, while on screen
-    std::int64_t nextFlash_ = 0;       // on the display clock: the next change of a lamp
+    std::int64_t lampsCheckedAt_ = 0;  // on the display clock: the lamps last brought up to date
     std::int64_t nextSecond_ = 0;      // and the next second of the clock
     bool animated_ = false;
     bool maximiseChecked_ = false;  // the first expose has been looked at

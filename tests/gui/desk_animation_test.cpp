@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTime>
 #include <QTimer>
+#include <map>
 
 #include "app/program.h"
 #include "desk/pul.h"
@@ -27,6 +28,7 @@ class Watcher : public QObject {
     explicit Watcher(QWidget* window) : window_(window) {}
     int timerEvents = 0;
     QRegion painted;
+    std::map<const QWidget*, int> paints;  // paint events by widget
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -34,6 +36,7 @@ class Watcher : public QObject {
         if (event->type() == QEvent::Paint) {
             auto* widget = qobject_cast<QWidget*>(watched);
             if (widget && widget->window() == window_) {
+                ++paints[widget];
                 painted += static_cast<QPaintEvent*>(event)->region().translated(
                     widget->mapTo(window_, QPoint(0, 0)));
             }
@@ -70,7 +73,9 @@ class DeskOnScreen : public ::testing::Test {
     void restartCounting() {
         watcher_.timerEvents = 0;
         watcher_.painted = QRegion();
+        watcher_.paints.clear();
     }
+    int paints(ElementId id) { return watcher_.paints[window_.elementWidget(id)]; }
 
     TimerService timers_;
     Pul desk_{timers_, nullptr};
@@ -92,6 +97,21 @@ TEST_F(DeskOnScreen, OnlyTheFlashingLampsAndTheClockAreRepainted) {
         << "painted beyond the lamps and the clock: "
         << (watcher_.painted - moving).boundingRect().x() << ","
         << (watcher_.painted - moving).boundingRect().y();
+}
+
+// Lamps of different intervals flash side by side: each is repainted when its
+// own look turns, not whenever a lamp of a shorter interval does.
+TEST_F(DeskOnScreen, ALampIsRepaintedOnlyWhenItsOwnPhaseTurns) {
+    // The field signal's upper yellow flashes once a second, the direction lamps
+    // twice.
+    desk_.ALed20.setBlink(true);
+    desk_.ALed20.setOn(true);
+    QTest::qWait(50);
+    restartCounting();
+    QTest::qWait(2100);  // two or three turns of ALed20, four or five of ALed44
+    EXPECT_GE(paints(ElementId::ALed20), 1);
+    EXPECT_LE(paints(ElementId::ALed20), 3);
+    EXPECT_GE(paints(ElementId::ALed44), 1);
 }
 
 TEST_F(DeskOnScreen, NothingWakesTheProgramWhileTheDeskIsHiddenOrMinimised) {
