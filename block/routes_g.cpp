@@ -204,14 +204,13 @@ void Pul::SetRoutePgc() {
     Panel64.show();
 }
 
-// The arrow restarts Timer5's count, also for any other program running on it.
+// With a route from G set, the arrow restarts Timer5's count, also for any other
+// program running on it.
 void Pul::PrzebiegiGClick() {
-    for (bool Pul::*route : {&Pul::pgc, &Pul::pgb, &Pul::pga}) {
-        if (!(this->*route)) continue;
-        step5 = 0;
-        Timer5.enable();
-        Panel64.hide();
-    }
+    if (!pgc && !pgb && !pga) return;
+    step5 = 0;
+    Timer5.enable();
+    Panel64.hide();
 }
 
 void Pul::RunRoutePga(int step) {

@@ -325,6 +325,22 @@ TEST_F(BlockRoutesG, PgbNeverEndsWhenPGoesDarkBetweenSteps20And25) {
     EXPECT_TRUE(desk.Timer5.enabled());
 }
 
+// Without a route from G the arrow of G does nothing: it neither starts Timer5
+// nor restarts the count of a route from C running on it.
+TEST_F(BlockRoutesG, ArrowWithoutARouteFromGLeavesTimer5Alone) {
+    click(ElementId::PrzebiegiG);
+    EXPECT_FALSE(desk.Timer5.enabled());
+
+    setPoints(true, true);
+    click(ElementId::psc);
+    ASSERT_TRUE(desk.pc);
+    click(ElementId::PrzebiegC);
+    tick(7);
+    click(ElementId::PrzebiegiG);
+    EXPECT_EQ(desk.step5, 7);
+    EXPECT_TRUE(desk.Timer5.enabled());
+}
+
 TEST(BlockRoutesGRelease, ReleaseFreesASetRoute) {
     for (const RouteG& r : kRoutes) {
         SCOPED_TRACE(r.name);
