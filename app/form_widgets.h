@@ -14,13 +14,13 @@ class QWidget;
 
 namespace zormia {
 
-// Sizes a top-level window so that its outer bounds, frame included, are `outer`
-// once it is shown (a platform without frames gives the client area that size).
 // Makes the program's plain top-level widgets (the start and description
 // windows) windows to assistive technology; Qt shows a plain widget as a filler.
 // Installed once, on the first call.
 void installWindowAccessibility();
 
+// Sizes a top-level window so that its outer bounds, frame included, are `outer`
+// once it is shown (a platform without frames gives the client area that size).
 void setClientSize(QWidget* window, QSize outer);
 void centreOnScreen(QWidget* window);
 void setBackground(QWidget* widget, QColor colour);
