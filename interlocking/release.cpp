@@ -1,8 +1,9 @@
 // The sealed route release buttons of A, B, C and H, and the seals of all six
 // release buttons. A release button does not ask which route is set: it frees
 // its signal's lock, tests the lie of the points and the routes of the opposite
-// direction and darkens the path those select. All of them stop Timer3, also
-// where the route they release runs on Timer5.
+// direction and darkens the path those select. Those of A, B and C stop Timer3,
+// also where the route they release runs on Timer5; that of H does nothing more
+// than free its lock while Timer3 runs.
 
 #include "desk/pul.h"
 #include "interlocking/route_program.h"
@@ -83,7 +84,6 @@ void Pul::zwhClick() {
     UpdatePointButtons();
     if (Timer3.enabled()) return;
     showStopH(*this);
-    Timer3.disable();
     Panel63.hide();
     if (pos1ab && !pos1cd && !pa) {  // the path of pha
         PaintITH('s');
