@@ -18,7 +18,7 @@ void Pul::UpdateArrivalState() {
     if (occITG && arrivalState == 0 && dkogLatch) arrivalState = 1;
     if (occITG && occITD && arrivalState == 1) arrivalState = 2;
     if (!occITG && arrivalState == 1) arrivalState = 6;
-    if (!occITG && !occITD && (arrivalState == 2 || arrivalState == 6)) arrivalState = 6;
+    if (!occITG && !occITD && arrivalState == 2) arrivalState = 6;
     if (!occITG && occITD && arrivalState == 2) ALed35.setOn(true);
 }
 
